@@ -1,0 +1,62 @@
+#include "conversion.h"
+
+#include "number.h"
+
+#include <cmath>
+
+namespace quintora {
+namespace {
+
+// Empties every output box from row `row` of quantity `from` to the end.
+void emptyFrom(FieldSet& fields, std::size_t from, int row) {
+    for (std::size_t q = from; q < quantities.size(); ++q) {
+        for (int i = q == from ? row : 1; i <= quantities[q].rows; ++i)
+            fields.setText(quantities[q].values, i, {});
+    }
+}
+
+} // namespace
+
+void programa01(Module1& m, FieldSet& fields) {
+    const char separator = fields.decimalSeparator();
+    std::array<bool, quantities.size()> inputKnown{};
+    std::size_t q = 0;
+    int row = 1;
+    try {
+        for (std::size_t k = 0; k < quantities.size(); ++k) {
+            const Quantity& quantity = quantities[k];
+            m.unidade = fields.text(quantity.selector, 0);
+            inputKnown[k] = quantity.lookUp(m);
+            fields.unitChecked(quantity.selector, 0, inputKnown[k]);
+            const Reading reading = readNumber(fields.text(quantity.values, 0), separator);
+            fields.inputRead(quantity.values, reading);
+            const double value = inputKnown[k] ? reading.value * m.fator : 0.0;
+            if (std::isinf(value))
+                throw overflowError();
+            m.*quantity.inBaseUnit = value;
+        }
+        char text[maxNumberText];
+        for (; q < quantities.size(); ++q, row = 1) {
+            const Quantity& quantity = quantities[q];
+            for (; row <= quantity.rows; ++row) {
+                m.unidade = fields.text(quantity.unitNames, row);
+                const bool known = quantity.lookUp(m);
+                fields.unitChecked(quantity.unitNames, row, known);
+                if (!known || !inputKnown[q]) {
+                    fields.setText(quantity.values, row, {});
+                    continue;
+                }
+                const double result = m.*quantity.inBaseUnit / m.fator;
+                if (std::isinf(result))
+                    throw overflowError();
+                fields.setText(quantity.values, row,
+                               {text, writeNumber(result, separator, text)});
+            }
+        }
+    } catch (const RuntimeError&) {
+        emptyFrom(fields, q, row);
+        throw;
+    }
+}
+
+} // namespace quintora

@@ -1,0 +1,60 @@
+// The conversion pass behind "=": it reads the three inputs (a value and a
+// unit each for force, moment and stress) and fills every output row with the
+// input expressed in that row's unit.
+//
+// The pass reaches the window only through a FieldSet, which the window
+// implements over its controls and tests implement over plain strings.
+#pragma once
+
+#include "number.h"
+#include "units.h"
+
+#include <string>
+#include <string_view>
+
+namespace quintora {
+
+// The text-bearing controls. Value arrays (Text1, Text3, Text5) have the input
+// at index 0 and output rows from 1; unit-name arrays (Text2, Text4, Text6)
+// hold the unit of the output row with the same index; selectors have index 0.
+enum class Control { Text1, Text2, Text3, Text4, Text5, Text6, Combo1, Combo2, Combo3 };
+
+class FieldSet {
+public:
+    virtual ~FieldSet() = default;
+    virtual std::string text(Control control, int index) const = 0;
+    virtual void setText(Control control, int index, std::string_view text) = 0;
+    // The separator numbers are written with and read with, besides ".".
+    virtual char decimalSeparator() const = 0;
+    // After each selector or unit-name box is looked up: does its quantity
+    // know the name it holds?
+    virtual void unitChecked(Control control, int index, bool known) = 0;
+    // After each input box is read: the number taken from it, and whether
+    // the whole text took part in it.
+    virtual void inputRead(Control control, const Reading& reading) = 0;
+};
+
+// One quantity's controls, in the order the pass visits them.
+struct Quantity {
+    Control values;
+    Control unitNames;
+    Control selector;
+    int rows;
+    bool (*lookUp)(Module1&);
+    double Module1::*inBaseUnit;
+};
+
+inline constexpr std::array<Quantity, 3> quantities{{
+    {Control::Text1, Control::Text2, Control::Combo1, 4,  QuintoraForça,   &Module1::forca  },
+    {Control::Text3, Control::Text4, Control::Combo2, 12, QuintoraMomento, &Module1::momento},
+    {Control::Text5, Control::Text6, Control::Combo3, 15, QuintoraTensao,  &Module1::tensao },
+}};
+
+// Converts the inputs and writes all 31 output boxes. An output whose unit,
+// or whose quantity's input unit, is not a unit of that quantity is left
+// empty. An input or result beyond the range of a double stops the pass with
+// RuntimeError (overflow); every output box the pass had not written by then
+// is emptied, so none shows a result of an earlier pass.
+void programa01(Module1& m, FieldSet& fields);
+
+} // namespace quintora

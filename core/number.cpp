@@ -1,0 +1,212 @@
+#include "number.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <system_error>
+
+namespace quintora {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A double is decided by at most 767 significant decimal digits; keeping a
+// few more, plus one sticky digit for anything dropped, rounds exactly.
+constexpr std::size_t keptDigits = 780;
+// Exponents beyond this are far past the range of a double either way.
+constexpr std::int64_t exponentLimit = 100000;
+
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+    void skipBlanks() {
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
+            ++pos_;
+    }
+    // The next character after any blanks, or '\0' at the end.
+    char peek() {
+        skipBlanks();
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void advance() { ++pos_; }
+    std::size_t pos() const { return pos_; }
+    void rewind(std::size_t pos) { pos_ = pos; }
+    bool atEnd() {
+        skipBlanks();
+        return pos_ == text_.size();
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace
+
+Reading readNumber(std::string_view text, char decimalSeparator) {
+    Cursor in(text);
+    bool negative = false, sawSign = false;
+    if (in.peek() == '+' || in.peek() == '-') {
+        negative = in.peek() == '-';
+        sawSign = true;
+        in.advance();
+    }
+
+    // Significant digits as an integer, scaled by 10^scale.
+    std::array<char, keptDigits + 1> digits;
+    std::size_t count = 0;
+    std::int64_t scale = 0;
+    bool sticky = false, sawDigit = false, sawSeparator = false;
+    for (;;) {
+        const char c = in.peek();
+        if (isDigit(c)) {
+            sawDigit = true;
+            if (count == 0 && c == '0') {
+                scale -= sawSeparator ? 1 : 0;
+            } else if (count < keptDigits) {
+                digits[count++] = c;
+                scale -= sawSeparator ? 1 : 0;
+            } else {
+                scale += sawSeparator ? 0 : 1;
+                sticky = sticky || c != '0';
+            }
+        } else if (!sawSeparator && c != '\0' && (c == '.' || c == decimalSeparator)) {
+            sawSeparator = true;
+        } else {
+            break;
+        }
+        in.advance();
+    }
+    if (!sawDigit)
+        return {0.0, in.atEnd() && !sawSign && !sawSeparator};
+
+    // An exponent counts only when at least one digit follows its marker.
+    const std::size_t beforeExponent = in.pos();
+    if (in.peek() == 'e' || in.peek() == 'E') {
+        in.advance();
+        bool negativeExponent = false;
+        if (in.peek() == '+' || in.peek() == '-') {
+            negativeExponent = in.peek() == '-';
+            in.advance();
+        }
+        if (isDigit(in.peek())) {
+            std::int64_t exponent = 0;
+            while (isDigit(in.peek())) {
+                exponent = std::min(exponent * 10 + (in.peek() - '0'), exponentLimit);
+                in.advance();
+            }
+            scale += negativeExponent ? -exponent : exponent;
+        } else {
+            in.rewind(beforeExponent);
+        }
+    }
+    const bool whole = in.atEnd();
+
+    double value = 0.0;
+    if (count > 0) {
+        if (sticky) {
+            digits[count++] = '1';
+            --scale;
+        }
+        scale = std::clamp(scale, -exponentLimit, exponentLimit);
+        std::array<char, keptDigits + 16> buffer;
+        char* end = std::copy_n(digits.data(), count, buffer.data());
+        *end++ = 'e';
+        end = std::to_chars(end, buffer.data() + buffer.size(), scale).ptr;
+        const auto result = std::from_chars(buffer.data(), end, value);
+        if (result.ec == std::errc::result_out_of_range) {
+            // Decimal exponent of the leading digit tells overflow from underflow.
+            if (static_cast<std::int64_t>(count) - 1 + scale > 0)
+                throw overflowError();
+            value = 0.0;
+        }
+    }
+    return {negative ? -value : value, whole};
+}
+
+std::size_t writeNumber(double value, char decimalSeparator, char* out) {
+    if (value == 0.0) { // also -0.0, which is shown as "0"
+        out[0] = '0';
+        return 1;
+    }
+    constexpr int shown = 15;
+    // Seventeen correctly rounded digits decide the rounding to fifteen,
+    // except when they end in "50", which may hide a tie or a near miss.
+    char sci[40];
+    const char* sciEnd = std::to_chars(sci, sci + sizeof sci, value,
+                                       std::chars_format::scientific, shown + 1)
+                             .ptr;
+    const bool negative = sci[0] == '-';
+    const char* p = sci + (negative ? 1 : 0);
+    char digits[shown + 2];
+    digits[0] = p[0];
+    std::copy_n(p + 2, shown + 1, digits + 1);
+    int exponent = 0;
+    std::from_chars(p + shown + 4 + (p[shown + 4] == '+' ? 1 : 0), sciEnd, exponent);
+
+    const int tail = (digits[shown] - '0') * 10 + (digits[shown + 1] - '0');
+    bool roundUp = tail > 50;
+    if (tail == 50) {
+        // Exact digits: a tie rounds away from zero.
+        char exact[800];
+        std::to_chars(exact, exact + sizeof exact, value, std::chars_format::scientific, 770);
+        roundUp = exact[(negative ? 1 : 0) + shown + 1] >= '5';
+    }
+    if (roundUp) {
+        int i = shown - 1;
+        while (i >= 0 && digits[i] == '9')
+            digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            ++exponent;
+        }
+    }
+    int used = shown;
+    while (used > 1 && digits[used - 1] == '0')
+        --used;
+
+    char* o = out;
+    if (negative)
+        *o++ = '-';
+    if (exponent >= -4 && exponent < shown) {
+        if (exponent < 0) {
+            *o++ = '0';
+            *o++ = decimalSeparator;
+            o = std::fill_n(o, -exponent - 1, '0');
+            o = std::copy_n(digits, used, o);
+        } else {
+            const int whole = exponent + 1;
+            o = std::copy_n(digits, std::min(used, whole), o);
+            if (used > whole) {
+                *o++ = decimalSeparator;
+                o = std::copy_n(digits + whole, used - whole, o);
+            } else {
+                o = std::fill_n(o, whole - used, '0');
+            }
+        }
+    } else {
+        *o++ = digits[0];
+        if (used > 1) {
+            *o++ = decimalSeparator;
+            o = std::copy_n(digits + 1, used - 1, o);
+        }
+        *o++ = 'E';
+        *o++ = exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            *o++ = '0';
+        o = std::to_chars(o, o + 4, magnitude).ptr;
+    }
+    return static_cast<std::size_t>(o - out);
+}
+
+std::string writeNumber(double value, char decimalSeparator) {
+    char buffer[maxNumberText];
+    return std::string(buffer, writeNumber(value, decimalSeparator, buffer));
+}
+
+} // namespace quintora

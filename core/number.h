@@ -1,0 +1,59 @@
+// Reading and writing the numbers a user types and sees.
+//
+// Both take the decimal separator as an argument and never consult the
+// process locale, so a result is the same text whatever locale the program
+// runs under; the window passes the separator of the user's locale.
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quintora {
+
+// An arithmetic fault that stops a conversion pass. It carries what the user
+// will be told: an error number and its description.
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const char* description)
+        : std::runtime_error(description), number_(number) {}
+    int number() const noexcept { return number_; }
+    std::string_view description() const noexcept { return what(); }
+
+private:
+    int number_;
+};
+
+inline constexpr int overflowErrorNumber = 6;
+inline RuntimeError overflowError() { return {overflowErrorNumber, "Overflow"}; }
+
+struct Reading {
+    double value = 0.0;
+    // True when every character of the text took part in the number (blanks
+    // aside); an empty or blank text counts as whole.
+    bool whole = true;
+};
+
+// Reads a decimal number from the left of `text`, leniently: blanks, tabs and
+// line feeds are skipped wherever they stand; "." is always a decimal
+// separator, and so is `decimalSeparator`; an exponent "E"/"e" with optional
+// sign is accepted; reading stops at the first character that cannot continue
+// the number, and a text that does not begin with a number reads as 0.
+// A number too small for a double reads as 0.
+// Throws RuntimeError (overflow) for a number beyond the range of a double.
+Reading readNumber(std::string_view text, char decimalSeparator);
+
+// The longest text writeNumber can produce, e.g. "-1.23456789012345E+308".
+inline constexpr std::size_t maxNumberText = 24;
+
+// Writes a finite `value` rounded to at most 15 significant digits (an exact
+// tie rounds away from zero), in the shortest form: no trailing zeros, no
+// separator for whole numbers, no grouping, "-" for negatives, never "-0".
+// Decimal exponents -4 to 14 are written plainly; others as digits, "E", a
+// sign and at least two exponent digits ("1E-06", "1.5E+15").
+// Writes into `out` (at least maxNumberText chars) and returns the length.
+std::size_t writeNumber(double value, char decimalSeparator, char* out);
+std::string writeNumber(double value, char decimalSeparator);
+
+} // namespace quintora

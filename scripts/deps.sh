@@ -1,0 +1,16 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are
+# missing, with sudo when not root. Takes the package names as arguments.
+install_missing() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
