@@ -10,7 +10,7 @@ namespace {
 // Empties every output box from row `row` of quantity `from` to the end.
 void emptyFrom(FieldSet& fields, std::size_t from, int row) {
     for (std::size_t q = from; q < quantities.size(); ++q) {
-        for (int i = q == from ? row : 1; i <= quantities[q].rows; ++i)
+        for (int i = q == from ? row : 1; i <= quantities[q].rows(); ++i)
             fields.setText(quantities[q].values, i, {});
     }
 }
@@ -38,7 +38,7 @@ void programa01(Module1& m, FieldSet& fields) {
         char text[maxNumberText];
         for (; q < quantities.size(); ++q, row = 1) {
             const Quantity& quantity = quantities[q];
-            for (; row <= quantity.rows; ++row) {
+            for (; row <= quantity.rows(); ++row) {
                 m.unidade = fields.text(quantity.unitNames, row);
                 const bool known = quantity.lookUp(m);
                 fields.unitChecked(quantity.unitNames, row, known);

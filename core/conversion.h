@@ -39,15 +39,16 @@ struct Quantity {
     Control values;
     Control unitNames;
     Control selector;
-    int rows;
+    std::span<const Unit> units; // one output row per unit, in this order
     bool (*lookUp)(Module1&);
     double Module1::*inBaseUnit;
+    int rows() const { return static_cast<int>(units.size()); }
 };
 
 inline constexpr std::array<Quantity, 3> quantities{{
-    {Control::Text1, Control::Text2, Control::Combo1, 4,  QuintoraForça,   &Module1::forca  },
-    {Control::Text3, Control::Text4, Control::Combo2, 12, QuintoraMomento, &Module1::momento},
-    {Control::Text5, Control::Text6, Control::Combo3, 15, QuintoraTensao,  &Module1::tensao },
+    {Control::Text1, Control::Text2, Control::Combo1, forceUnits,  QuintoraForça,   &Module1::forca  },
+    {Control::Text3, Control::Text4, Control::Combo2, momentUnits, QuintoraMomento, &Module1::momento},
+    {Control::Text5, Control::Text6, Control::Combo3, stressUnits, QuintoraTensao,  &Module1::tensao },
 }};
 
 // Converts the inputs and writes all 31 output boxes. An output whose unit,

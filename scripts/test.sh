@@ -6,6 +6,6 @@ source scripts/deps.sh
 install_missing "${build_packages[@]}" libgtest-dev libbenchmark-dev
 
 echo "== Build and unit tests"
-cmake --preset default -DQUINTORA_TESTS=ON -DQUINTORA_BENCH=ON >/dev/null
+cmake --preset default -DQUINTORA_WINDOW=ON -DQUINTORA_TESTS=ON -DQUINTORA_BENCH=ON >/dev/null
 cmake --build --preset default -j"$(nproc)"
 ctest --preset default -j"$(nproc)"

@@ -47,7 +47,7 @@ TEST(ConversionPass, ChangingOneSelectorRewritesEveryOutput) {
     p.run();
     p.fields.at(Control::Combo2) = "KN.m";
     for (const Quantity& q : quantities)
-        for (int i = 1; i <= q.rows; ++i)
+        for (int i = 1; i <= q.rows(); ++i)
             p.fields.at(q.values, i) = "stale";
     p.run();
     EXPECT_EQ(p.fields.outputs(0), initialForce);
@@ -217,7 +217,7 @@ TEST_P(Fault, StopsWithOverflowAndLeavesNoStaleOutput) {
     const FaultCase& c = GetParam();
     Pass p;
     for (const Quantity& q : quantities)
-        for (int i = 1; i <= q.rows; ++i)
+        for (int i = 1; i <= q.rows(); ++i)
             p.fields.at(q.values, i) = "stale";
     p.fields.at(c.input) = c.value;
     p.fields.at(c.selector) = c.unit;

@@ -4,21 +4,15 @@ namespace quintora {
 
 MemoryFields::MemoryFields(char separator) : separator_(separator), texts_(9), known_(9) {
     for (const Quantity& q : quantities) {
-        texts_[slot(q.values)].assign(q.rows + 1, "");
+        texts_[slot(q.values)].assign(q.rows() + 1, "");
         texts_[slot(q.values)][0] = "1";
-        texts_[slot(q.unitNames)].assign(q.rows + 1, "");
-        texts_[slot(q.selector)].assign(1, "");
-        known_[slot(q.unitNames)].assign(q.rows + 1, 0);
+        texts_[slot(q.unitNames)].assign(q.rows() + 1, "");
+        for (int i = 1; i <= q.rows(); ++i)
+            texts_[slot(q.unitNames)][i] = q.units[i - 1].name;
+        texts_[slot(q.selector)].assign(1, std::string(q.units[0].name));
+        known_[slot(q.unitNames)].assign(q.rows() + 1, 0);
         known_[slot(q.selector)].assign(1, 0);
     }
-    auto fill = [this](Control names, Control selector, auto& table) {
-        for (std::size_t i = 0; i < table.size(); ++i)
-            texts_[slot(names)][i + 1] = table[i].name;
-        texts_[slot(selector)][0] = table[0].name;
-    };
-    fill(Control::Text2, Control::Combo1, forceUnits);
-    fill(Control::Text4, Control::Combo2, momentUnits);
-    fill(Control::Text6, Control::Combo3, stressUnits);
 }
 
 std::string MemoryFields::text(Control control, int index) const {

@@ -1,0 +1,323 @@
+#include "controls.h"
+#include "form2.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+
+using quintora::Control;
+using quintora::Form2;
+
+namespace {
+
+struct Expected {
+    QString name;
+    int left, top, width, height;
+    QString text;
+};
+
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+// The window as it must open: names, places in twips and initial texts.
+QList<Expected> expectedControls() {
+    QList<Expected> all{
+        {"Label1", 120, 0, 855, 375, "Força"},
+        {"Label2", 2040, 0, 1815, 375, "Momento"},
+        {"Label3", 4250, 0, 1215, 375, "Tensão"},
+        {"Text1(0)", 120, 480, 1095, 315, "1"},
+        {"Combo1", 1215, 480, 720, 315, "Kgf"},
+        {"Text3(0)", 2040, 480, 1095, 315, "1"},
+        {"Combo2", 3135, 480, 1005, 315, "Kgf.mm"},
+        {"Text5(0)", 4250, 480, 1095, 315, "1"},
+        {"Combo3", 5340, 480, 1005, 315, "Kgf/mm2"},
+        {"Command1", 120, 3000, 1695, 1095, "="},
+        {"Command2", 120, 4095, 1695, 1095, "Sai"},
+    };
+    const QStringList force{"Kgf", "Tf", "N", "KN"};
+    const QStringList moment{"Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm", "Tf.cm", "Tf.m",
+                             "N.mm",   "N.cm",   "N.m",   "KN.mm", "KN.cm", "KN.m"};
+    const QStringList stress{"Kgf/mm2", "Kgf/cm2", "Kgf/m2", "Tf/mm2", "Tf/cm2",
+                             "Tf/m2",   "N/mm2",   "N/cm2",  "N/m2",   "KN/mm2",
+                             "KN/cm2",  "KN/m2",   "MPa",    "KPa",    "Pa"};
+    struct Column {
+        QString values, units;
+        int valueLeft, unitLeft, unitWidth;
+        QStringList names;
+    };
+    for (const Column& c : {Column{"Text1", "Text2", 120, 1215, 720, force},
+                            Column{"Text3", "Text4", 2040, 3135, 1005, moment},
+                            Column{"Text5", "Text6", 4250, 5340, 975, stress}}) {
+        for (int i = 1; i <= c.names.size(); ++i) {
+            const int top = 840 + 285 * (i - 1);
+            all.append({QString("%1(%2)").arg(c.values).arg(i), c.valueLeft, top, 1095, 285, ""});
+            all.append({QString("%1(%2)").arg(c.units).arg(i), c.unitLeft, top, c.unitWidth, 285,
+                        c.names[i - 1]});
+        }
+    }
+    return all;
+}
+
+QString textOf(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return e->text();
+    if (auto* c = qobject_cast<QComboBox*>(w))
+        return c->currentText();
+    if (auto* b = qobject_cast<QPushButton*>(w))
+        return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    return "?";
+}
+
+void typeInto(QWidget* w, const QString& text) {
+    QLineEdit* edit = qobject_cast<QLineEdit*>(w);
+    if (!edit)
+        edit = qobject_cast<QComboBox*>(w)->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+QColor baseOf(QWidget* w) { return w->palette().color(QPalette::Base); }
+
+// Runs `action`, answering the modal message it opens; returns its text.
+QString answerMessage(const std::function<void()>& action) {
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = box->windowTitle() + "|" + box->text();
+            box->accept();
+        }
+    });
+    action();
+    return seen;
+}
+
+} // namespace
+
+class Form2Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form2> form;
+
+    QStringList outputs(const auto& array) {
+        QStringList texts;
+        for (std::size_t i = 1; i < array.size(); ++i)
+            texts << array[i]->text();
+        return texts;
+    }
+
+private slots:
+    void init() {
+        form = std::make_unique<Form2>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void everyControlOpensInItsPlaceWithItsText() {
+        const QList<Expected> expected = expectedControls();
+        QCOMPARE(expected.size(), 73);
+        QCOMPARE(form->windowTitle(), QString("Quintora 2 (Darvello)"));
+        QCOMPARE(form->size(), QSize(430, 350));
+        for (const Expected& e : expected) {
+            auto* w = form->findChild<QWidget*>(e.name);
+            QVERIFY2(w, qPrintable(e.name));
+            QCOMPARE(textOf(w), e.text);
+            const QRect want(px(e.left), px(e.top), px(e.left + e.width) - px(e.left),
+                             px(e.top + e.height) - px(e.top));
+            QVERIFY2(w->geometry() == want, qPrintable(e.name));
+        }
+    }
+
+    void selectorsListTheirUnitsInOrder() {
+        QStringList items;
+        for (int i = 0; i < form->Combo2->count(); ++i)
+            items << form->Combo2->itemText(i);
+        QCOMPARE(items.join(' '), QString("Kgf.mm Kgf.cm Kgf.m Tf.mm Tf.cm Tf.m N.mm N.cm N.m "
+                                          "KN.mm KN.cm KN.m"));
+        QCOMPARE(form->Combo1->count(), 4);
+        QCOMPARE(form->Combo3->count(), 15);
+        QCOMPARE(form->Combo3->itemText(12), QString("MPa"));
+        QVERIFY(form->Combo1->isEditable());
+    }
+
+    void fontsOfHeadingsAndEquals() {
+        QCOMPARE(form->Label2->font().pointSizeF(), 13.5);
+        QVERIFY(form->Label2->font().bold());
+        QCOMPARE(form->Command1->font().pointSizeF(), 24.0);
+        QVERIFY(!form->Command1->font().bold());
+        QCOMPARE(form->Text3[1]->font(), form->font());
+    }
+
+    void tabWalksTheFixedOrderFromEquals() {
+        QStringList want{"Command1", "Text1(0)", "Combo1", "Text3(0)", "Combo2",
+                         "Text5(0)", "Combo3",   "Command2"};
+        for (auto [name, last] : {std::pair{"Text1", 4}, {"Text2", 4}, {"Text3", 12},
+                                  {"Text4", 12}, {"Text5", 15}, {"Text6", 15}})
+            for (int i = 1; i <= last; ++i)
+                want << QString("%1(%2)").arg(name).arg(i);
+        want << "Command1";
+        QStringList seen;
+        for (int step = 0; step < want.size(); ++step) {
+            QWidget* w = QApplication::focusWidget();
+            QVERIFY(w);
+            if (qobject_cast<QComboBox*>(w->parentWidget()))
+                w = w->parentWidget();
+            seen << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        QCOMPARE(seen, want);
+    }
+
+    void startUpPaintsUnitsGreyAndLeavesOutputsEmpty() {
+        const QColor grey(192, 192, 192);
+        const QColor white = QApplication::palette().color(QPalette::Base);
+        for (QComboBox* c : {form->Combo1, form->Combo2, form->Combo3})
+            QCOMPARE(baseOf(c), grey);
+        int greyBoxes = 0, whiteBoxes = 0;
+        for (auto* e : form->findChildren<QLineEdit*>()) {
+            if (qobject_cast<QComboBox*>(e->parentWidget()))
+                continue;
+            const bool unitBox = e->objectName().startsWith("Text2") ||
+                                 e->objectName().startsWith("Text4") ||
+                                 e->objectName().startsWith("Text6");
+            QCOMPARE(baseOf(e), unitBox ? grey : white);
+            (unitBox ? greyBoxes : whiteBoxes)++;
+            if (!unitBox && !e->objectName().endsWith("(0)"))
+                QVERIFY(e->text().isEmpty());
+        }
+        QCOMPARE(greyBoxes, 31);
+        QCOMPARE(whiteBoxes, 34);
+    }
+
+    void equalsGivesTheThirtyOneTexts() {
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QCOMPARE(outputs(form->Text1).join(' '), QString("1 0.001 10 0.01"));
+        QCOMPARE(outputs(form->Text3).join(' '),
+                 QString("1 0.1 0.001 0.001 0.0001 1E-06 10 1 0.01 0.01 0.001 1E-05"));
+        QCOMPARE(outputs(form->Text5).join(' '),
+                 QString("1 100 1000000 0.001 0.1 1000 10 1000 10000000 0.01 1 10000 10 10000 "
+                         "10000000"));
+    }
+
+    void enterInAnyBoxPressesEquals() {
+        typeInto(form->Text3[0], "25");
+        typeInto(form->Combo2, "KN.m");
+        QTest::keyClick(form->Combo2->lineEdit(), Qt::Key_Return);
+        QCOMPARE(form->Text3[1]->text(), QString("2500000"));
+        QCOMPARE(form->Text3[12]->text(), QString("25"));
+        typeInto(form->Text1[0], "3");
+        QTest::keyClick(form->Text1[0], Qt::Key_Enter);
+        QCOMPARE(form->Text1[2]->text(), QString("0.003"));
+        typeInto(form->Text6[15], "MPa");
+        QTest::keyClick(form->Text6[15], Qt::Key_Return);
+        QCOMPARE(form->Text5[15]->text(), QString("10"));
+    }
+
+    void spaceOnAFocusedButtonPressesIt() {
+        form->Command1->setFocus();
+        QTest::keyClick(form->Command1, Qt::Key_Space);
+        QCOMPARE(form->Text1[2]->text(), QString("0.001"));
+    }
+
+    void aTypedSelectorTextStaysAsTyped() {
+        typeInto(form->Combo1, "kgf");
+        QTest::keyClick(form->Combo1->lineEdit(), Qt::Key_Return);
+        QCOMPARE(form->Combo1->currentText(), QString("kgf"));
+        QCOMPARE(form->Combo1->count(), 4);
+        typeInto(form->Combo2, "K");
+        QCOMPARE(form->Combo2->currentText(), QString("K"));
+    }
+
+    void unknownUnitIsMarkedUntilKnownAgain() {
+        typeInto(form->Combo1, "kgf");
+        typeInto(form->Text4[3], "Kgf.M");
+        form->Command1->click();
+        QCOMPARE(outputs(form->Text1).join('|'), QString("|||"));
+        QCOMPARE(baseOf(form->Combo1), Form2::markBackground);
+        QCOMPARE(form->Combo1->toolTip(), QString("Unidade desconhecida"));
+        QCOMPARE(form->Text3[3]->text(), QString());
+        QCOMPARE(form->Text3[4]->text(), QString("0.001"));
+        QCOMPARE(baseOf(form->Text4[3]), Form2::markBackground);
+        QCOMPARE(baseOf(form->Text4[4]), Form2::unitBackground);
+
+        typeInto(form->Combo1, "Tf");
+        typeInto(form->Text4[3], "Kgf.m");
+        form->Command1->click();
+        QCOMPARE(outputs(form->Text1).join('|'), QString("1000|1|10000|10"));
+        QCOMPARE(baseOf(form->Combo1), Form2::unitBackground);
+        QCOMPARE(baseOf(form->Text4[3]), Form2::unitBackground);
+        QCOMPARE(form->Text4[3]->toolTip(), QString("quilograma-força-metro"));
+    }
+
+    void ignoredTextIsMarkedWithWhatWasRead() {
+        const QColor white = baseOf(form->Text1[0]);
+        typeInto(form->Text1[0], "12.5kN");
+        form->Command1->click();
+        QCOMPARE(form->Text1[1]->text(), QString("12.5"));
+        QCOMPARE(baseOf(form->Text1[0]), Form2::markBackground);
+        QCOMPARE(form->Text1[0]->toolTip(), QString("Lido como 12.5"));
+        typeInto(form->Text1[0], "12.5");
+        form->Command1->click();
+        QCOMPARE(baseOf(form->Text1[0]), white);
+        QVERIFY(form->Text1[0]->toolTip().isEmpty());
+    }
+
+    void anErrorIsReportedAndTheProgramGoesOn() {
+        form->Command1->click();
+        typeInto(form->Text3[0], "1e307");
+        typeInto(form->Combo2, "Kgf.cm");
+        const QString message = answerMessage([&] { form->Command1->click(); });
+        QCOMPARE(message, QString("Quintora 2 (Darvello)|Erro em tempo de execução '6':\n\nEstouro"));
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->Text3[0]->text(), QString("1e307"));
+        QCOMPARE(form->Combo2->currentText(), QString("Kgf.cm"));
+        QCOMPARE(form->Text3[6]->text(), QString("1E+302"));
+        QVERIFY(form->Text3[7]->text().isEmpty());
+        QVERIFY(form->Text5[1]->text().isEmpty());
+
+        typeInto(form->Text3[0], "2");
+        QCOMPARE(answerMessage([&] { form->Command1->click(); }), QString());
+        QCOMPARE(form->Text3[7]->text(), QString("200"));
+        QCOMPARE(form->Text5[1]->text(), QString("1"));
+    }
+
+    void underAPortugueseLocaleResultsReadBack() {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        form = std::make_unique<Form2>();
+        QLocale::setDefault(QLocale::c());
+        form->Command1->click();
+        QCOMPARE(form->Text1[2]->text(), QString("0,001"));
+        typeInto(form->Text1[0], form->Text1[2]->text());
+        form->Command1->click();
+        QCOMPARE(form->Text1[1]->text(), QString("0,001"));
+        QCOMPARE(baseOf(form->Text1[0]), QApplication::palette().color(QPalette::Base));
+    }
+
+    void saiEndsTheProgram() {
+        QTimer::singleShot(0, form->Command2, [this] { form->Command2->click(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    Form2Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "form2_test.moc"

@@ -1,0 +1,275 @@
+#include "form2.h"
+
+#include "controls.h"
+#include "conversion.h"
+#include "number.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace quintora {
+
+const QString Form2::caption = QStringLiteral("Quintora 2 (Darvello)");
+const QColor Form2::unitBackground{192, 192, 192};
+const QColor Form2::markBackground{255, 192, 192};
+const QString Form2::unknownUnitTip = QStringLiteral("Unidade desconhecida");
+
+namespace {
+
+void setBase(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+}
+
+QFont headingFont(double points, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The separator of the user's locale, when it is one plain character.
+char localeSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1 && point[0].unicode() > ' ' && point[0].unicode() < 127 &&
+        !point[0].isDigit())
+        return static_cast<char>(point[0].unicode());
+    return '.';
+}
+
+QString portugueseDescription(int number, std::string_view description) {
+    if (number == overflowErrorNumber)
+        return QStringLiteral("Estouro");
+    return QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size()));
+}
+
+} // namespace
+
+// The controls as the conversion pass sees them.
+class Form2::Fields : public FieldSet {
+public:
+    explicit Fields(Form2& form) : form_(form), separator_(localeSeparator()) {}
+
+    std::string text(Control control, int index) const override {
+        if (QComboBox* combo = form_.selector(control))
+            return combo->currentText().toStdString();
+        return form_.box(control, index)->text().toStdString();
+    }
+    void setText(Control control, int index, std::string_view text) override {
+        form_.box(control, index)
+            ->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    char decimalSeparator() const override { return separator_; }
+    void unitChecked(Control control, int index, bool known) override {
+        form_.markUnit(control, index, known);
+    }
+    void inputRead(Control control, const Reading& reading) override {
+        form_.markInput(control, reading, separator_);
+    }
+
+private:
+    Form2& form_;
+    char separator_;
+};
+
+Form2::Form2(QWidget* parent) : QWidget(parent), fields_(std::make_unique<Fields>(*this)) {
+    setWindowTitle(caption);
+    // The small dialog font: the columns are sized in pixels for it.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    setWindowIcon(QIcon(QStringLiteral(":/quintora/quintora-32.png")));
+    resize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
+    createControls();
+    Form_Load();
+}
+
+Form2::~Form2() = default;
+
+void Form2::createControls() {
+    std::vector<ControlSpec> table = controlTable();
+    for (const ControlSpec& spec : table) {
+        QWidget* widget = nullptr;
+        switch (spec.kind) {
+        case Kind::Label: {
+            auto* label = new QLabel(spec.text, this);
+            label->setFont(headingFont(13.5, true));
+            (spec.other == Other::Label1   ? Label1
+             : spec.other == Other::Label2 ? Label2
+                                           : Label3) = label;
+            widget = label;
+            break;
+        }
+        case Kind::Button: {
+            auto* button = new QPushButton(spec.text, this);
+            if (spec.other == Other::Command1) {
+                button->setFont(headingFont(24, false));
+                button->setDefault(true);
+                Command1 = button;
+                connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
+            } else {
+                button->setAutoDefault(true);
+                Command2 = button;
+                connect(button, &QPushButton::clicked, this, &Form2::Command2_Click);
+            }
+            widget = button;
+            break;
+        }
+        case Kind::ComboBox: {
+            auto* combo = new QComboBox(this);
+            combo->setEditable(true);
+            // What the user types stays as typed: no completion, no case
+            // correction, nothing added to the list.
+            combo->setCompleter(nullptr);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setDuplicatesEnabled(true);
+            const auto& quantity = *std::find_if(
+                quantities.begin(), quantities.end(),
+                [&](const Quantity& q) { return q.selector == spec.control; });
+            for (const Unit& unit : quantity.units) {
+                combo->addItem(QString::fromUtf8(unit.name.data(), unit.name.size()));
+                combo->setItemData(combo->count() - 1,
+                                   QString::fromUtf8(unit.spoken.data(), unit.spoken.size()),
+                                   Qt::ToolTipRole);
+            }
+            combo->setEditText(spec.text);
+            combo->lineEdit()->setCursorPosition(0);
+            (spec.control == Control::Combo1   ? Combo1
+             : spec.control == Control::Combo2 ? Combo2
+                                               : Combo3) = combo;
+            widget = combo;
+            break;
+        }
+        case Kind::TextBox: {
+            auto* edit = new QLineEdit(spec.text, this);
+            switch (spec.control) {
+            case Control::Text1: Text1[spec.index] = edit; break;
+            case Control::Text2: Text2[spec.index] = edit; break;
+            case Control::Text3: Text3[spec.index] = edit; break;
+            case Control::Text4: Text4[spec.index] = edit; break;
+            case Control::Text5: Text5[spec.index] = edit; break;
+            case Control::Text6: Text6[spec.index] = edit; break;
+            default: break;
+            }
+            widget = edit;
+            break;
+        }
+        }
+        widget->setObjectName(spec.objectName());
+        widget->setAccessibleName(spec.accessibleName);
+        widget->setGeometry(spec.pixels());
+    }
+
+    std::sort(table.begin(), table.end(),
+              [](const ControlSpec& a, const ControlSpec& b) { return a.tab < b.tab; });
+    QWidget* previous = nullptr;
+    for (const ControlSpec& spec : table) {
+        if (spec.kind == Kind::Label)
+            continue;
+        QWidget* widget = spec.kind == Kind::Button
+                              ? static_cast<QWidget*>(spec.other == Other::Command1 ? Command1
+                                                                                    : Command2)
+                              : field(spec.control, spec.index);
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    Command1->setFocus();
+}
+
+QLineEdit* Form2::box(Control control, int index) const {
+    const auto i = static_cast<std::size_t>(index);
+    switch (control) {
+    case Control::Text1: return Text1.at(i);
+    case Control::Text2: return Text2.at(i);
+    case Control::Text3: return Text3.at(i);
+    case Control::Text4: return Text4.at(i);
+    case Control::Text5: return Text5.at(i);
+    case Control::Text6: return Text6.at(i);
+    default: return nullptr;
+    }
+}
+
+QComboBox* Form2::selector(Control control) const {
+    switch (control) {
+    case Control::Combo1: return Combo1;
+    case Control::Combo2: return Combo2;
+    case Control::Combo3: return Combo3;
+    default: return nullptr;
+    }
+}
+
+QWidget* Form2::field(Control control, int index) const {
+    if (QComboBox* combo = selector(control))
+        return combo;
+    return box(control, index);
+}
+
+void Form2::Form_Load() {
+    for (const Quantity& q : quantities)
+        markUnit(q.selector, 0, true);
+    for (const Quantity& q : quantities)
+        for (int i = 1; i <= q.rows(); ++i)
+            markUnit(q.unitNames, i, true);
+}
+
+void Form2::Command1_Click() {
+    try {
+        programa01(module1_, *fields_);
+    } catch (const RuntimeError& error) {
+        reportError(error.number(), portugueseDescription(error.number(), error.description()));
+    }
+}
+
+void Form2::Command2_Click() { QCoreApplication::exit(0); }
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    // "=" is the window's default button: Enter in any box presses it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form2::markUnit(Control control, int index, bool known) {
+    QWidget* widget = field(control, index);
+    setBase(widget, known ? unitBackground : markBackground);
+    QString tip = unknownUnitTip;
+    if (known) {
+        const Unit* unit = findUnit(fields_->text(control, index));
+        tip = unit ? QString::fromUtf8(unit->spoken.data(), unit->spoken.size()) : QString();
+    }
+    widget->setToolTip(tip);
+}
+
+void Form2::markInput(Control control, const Reading& reading, char separator) {
+    QLineEdit* input = box(control, 0);
+    if (reading.whole) {
+        setBase(input, palette().color(QPalette::Base));
+        input->setToolTip({});
+    } else {
+        setBase(input, markBackground);
+        input->setToolTip(QStringLiteral("Lido como ") +
+                          QString::fromStdString(writeNumber(reading.value, separator)));
+    }
+}
+
+void Form2::reportError(int number, const QString& description) {
+    QMessageBox box(QMessageBox::Critical, caption,
+                    QStringLiteral("Erro em tempo de execução '%1':\n\n%2").arg(number).arg(description),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+} // namespace quintora
