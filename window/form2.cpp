@@ -1,10 +1,14 @@
 #include "form2.h"
 
 #include "controls.h"
+#include "icon_data.h"
 #include "conversion.h"
 #include "number.h"
 
 #include <QComboBox>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +32,14 @@ void setBase(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, color);
     widget->setPalette(palette);
+}
+
+// The icon is built from its pixels: decoding an image file at start costs
+// more than the rest of the window.
+QIcon windowIcon16() {
+    QImage image(icon::pixels, icon::size, icon::size, icon::size, QImage::Format_Indexed8);
+    image.setColorTable(QList<QRgb>(std::begin(icon::colours), std::end(icon::colours)));
+    return QIcon(QPixmap::fromImage(image));
 }
 
 QFont headingFont(double points, bool bold) {
@@ -88,7 +100,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent), fields_(std::make_unique<Fields
     QFont small = font();
     small.setPointSizeF(8);
     setFont(small);
-    setWindowIcon(QIcon(QStringLiteral(":/quintora/quintora-32.png")));
+    setWindowIcon(windowIcon16());
     resize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
     createControls();
     Form_Load();

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Start-up time (launch to window mapped) and peak memory of quintora against
+# a bare Qt 6 window, the median of several interleaved runs each, under Xvfb.
+# Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+build=${1:-build/default}
+runs=${2:-21}
+[ -n "${STARTUP_INNER:-}" ] || exec env STARTUP_INNER=1 QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+
+probe=$build/bench/startup_probe
+programs=("$build/app/quintora" "$build/bench/bare_window" "$build/bench/bare_window --text")
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+for p in "${programs[@]}"; do $probe $p >/dev/null 2>&1 || true; done  # warm the file cache
+for _ in $(seq "$runs"); do
+    for i in "${!programs[@]}"; do $probe ${programs[$i]} 2>/dev/null >>"$out/$i"; done
+done
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+for i in "${!programs[@]}"; do
+    t[$i]=$(cut -d' ' -f1 "$out/$i" | median)
+    m[$i]=$(cut -d' ' -f2 "$out/$i" | median)
+done
+echo "quintora:                  ${t[0]} ms to window shown, ${m[0]} KiB peak"
+echo "bare window:               ${t[1]} ms to window shown, ${m[1]} KiB peak"
+echo "bare window, one text box: ${t[2]} ms to window shown, ${m[2]} KiB peak"
+echo "(medians of $runs interleaved runs)"
+awk -v a="${t[0]}" -v b="${t[1]}" -v c="${m[0]}" -v d="${m[1]}" -v e="${t[2]}" -v f="${m[2]}" 'BEGIN {
+    printf "quintora / bare window: time %.2fx (goal <= 1.5x), memory %.2fx (goal <= 1.3x)\n", a / b, c / d
+    printf "quintora / bare window with text: time %.2fx, memory %.2fx\n", a / e, c / f
+}'
