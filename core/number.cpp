@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace quintora {
@@ -165,6 +166,11 @@ std::size_t writeNumber(double value, char decimalSeparator, char* out) {
             ++exponent;
         }
     }
+    // The very largest doubles round up to a text beyond the range of a
+    // double; they are cut instead, so that every written text reads back.
+    constexpr char largest[] = "179769313486231";
+    if (exponent == 308 && std::memcmp(digits, largest, shown) > 0)
+        std::memcpy(digits, largest, shown);
     int used = shown;
     while (used > 1 && digits[used - 1] == '0')
         --used;

@@ -18,6 +18,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace quintora {
 
@@ -140,6 +141,7 @@ void Form2::createControls() {
         case Kind::ComboBox: {
             auto* combo = new QComboBox(this);
             combo->setEditable(true);
+            combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
             // What the user types stays as typed: no completion, no case
             // correction, nothing added to the list.
             combo->setCompleter(nullptr);
@@ -164,6 +166,7 @@ void Form2::createControls() {
         }
         case Kind::TextBox: {
             auto* edit = new QLineEdit(spec.text, this);
+            edit->setMaxLength(std::numeric_limits<int>::max()); // no length limit
             switch (spec.control) {
             case Control::Text1: Text1[spec.index] = edit; break;
             case Control::Text2: Text2[spec.index] = edit; break;

@@ -106,7 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteCase{123456789012345.5, "123456789012346"},
                     WriteCase{2.5, "2.5"}, WriteCase{100000, "100000"},
                     WriteCase{1.0 / 3, "0.333333333333333"}, WriteCase{2.0 / 3, "0.666666666666667"},
-                    WriteCase{std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+                    WriteCase{std::numeric_limits<double>::max(), "1.79769313486231E+308"},
+                    WriteCase{-1.797693134862315e308, "-1.79769313486231E+308"},
+                    WriteCase{1.79769313486231e308, "1.79769313486231E+308"},
                     WriteCase{std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
                     WriteCase{0.30000000000000004, "0.3"}, WriteCase{1234.5678, "1234.5678"}));
 
@@ -117,7 +119,8 @@ TEST(WriteNumber, UsesTheSeparatorItIsGiven) {
 }
 
 TEST(WriteNumber, WhatIsWrittenReadsBackToTheSameText) {
-    for (double v : {0.1, 1.0 / 3, 1e-5, 123456.789, -9.87654321e-200, 6.02214076e23}) {
+    for (double v : {0.1, 1.0 / 3, 1e-5, 123456.789, -9.87654321e-200, 6.02214076e23,
+                     std::numeric_limits<double>::max(), -1.7976931348623155e308}) {
         for (char sep : {'.', ','}) {
             const std::string text = writeNumber(v, sep);
             EXPECT_EQ(writeNumber(readNumber(text, sep).value, sep), text);
