@@ -30,6 +30,8 @@ const QString Form2::unknownUnitTip = QStringLiteral("Unidade desconhecida");
 namespace {
 
 void setBase(QWidget* widget, const QColor& color) {
+    if (widget->palette().color(QPalette::Base) == color)
+        return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, color);
     widget->setPalette(palette);
@@ -265,7 +267,8 @@ void Form2::markUnit(Control control, int index, bool known) {
         const Unit* unit = findUnit(fields_->text(control, index));
         tip = unit ? QString::fromUtf8(unit->spoken.data(), unit->spoken.size()) : QString();
     }
-    widget->setToolTip(tip);
+    if (widget->toolTip() != tip)
+        widget->setToolTip(tip);
 }
 
 void Form2::markInput(Control control, const Reading& reading, char separator) {
