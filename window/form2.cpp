@@ -5,7 +5,10 @@
 #include "conversion.h"
 #include "number.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -36,6 +39,29 @@ void setBase(QWidget* widget, const QColor& color) {
     palette.setColor(QPalette::Base, color);
     widget->setPalette(palette);
 }
+
+// The selectors are narrow: a slimmer drop-down arrow leaves their edit
+// field room for the longest unit name, "Kgf/mm2".
+class SlimArrowStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl part, const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+            return rect;
+        const int arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget).width();
+        const int spare = std::max(0, arrow - slimArrow);
+        if (part == SC_ComboBoxArrow)
+            rect.setLeft(rect.left() + spare);
+        else
+            rect.setRight(rect.right() + spare);
+        return rect;
+    }
+
+private:
+    static constexpr int slimArrow = 14;
+};
 
 // The icon is built from its pixels: decoding an image file at start costs
 // more than the rest of the window.
@@ -113,6 +139,8 @@ Form2::~Form2() = default;
 
 void Form2::createControls() {
     std::vector<ControlSpec> table = controlTable();
+    auto* comboStyle = new SlimArrowStyle(QApplication::style()->name());
+    comboStyle->setParent(this);
     for (const ControlSpec& spec : table) {
         QWidget* widget = nullptr;
         switch (spec.kind) {
@@ -159,6 +187,7 @@ void Form2::createControls() {
                                    Qt::ToolTipRole);
             }
             combo->setEditText(spec.text);
+            combo->setStyle(comboStyle);
             combo->lineEdit()->setCursorPosition(0);
             (spec.control == Control::Combo1   ? Combo1
              : spec.control == Control::Combo2 ? Combo2
