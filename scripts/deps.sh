@@ -13,4 +13,4 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2)

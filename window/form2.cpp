@@ -5,6 +5,8 @@
 #include "conversion.h"
 #include "number.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QProxyStyle>
@@ -29,6 +31,9 @@ const QString Form2::caption = QStringLiteral("Quintora 2 (Darvello)");
 const QColor Form2::unitBackground{192, 192, 192};
 const QColor Form2::markBackground{255, 192, 192};
 const QString Form2::unknownUnitTip = QStringLiteral("Unidade desconhecida");
+const QString Form2::conventionTip =
+    QStringLiteral("Convenção: 1 Kgf = 10 N (e não 9,80665 N) e 1 Tf = 1000 Kgf; "
+                   "assim, 1 MPa = 10 Kgf/cm2");
 
 namespace {
 
@@ -63,6 +68,30 @@ private:
     static constexpr int slimArrow = 14;
 };
 
+// Qt names an editable combo box after its text on some platforms; a screen
+// reader must hear which selector it is, and the unit as its value.
+class SelectorAccessible : public QAccessibleWidget {
+public:
+    explicit SelectorAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text kind) const override {
+        auto* combo = static_cast<QComboBox*>(widget());
+        switch (kind) {
+        case QAccessible::Name: return combo->accessibleName();
+        case QAccessible::Value: return combo->currentText();
+        case QAccessible::Description: return combo->toolTip();
+        default: return QAccessibleWidget::text(kind);
+        }
+    }
+};
+
+constexpr const char* selectorProperty = "quintoraSelector";
+
+QAccessibleInterface* selectorAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("QComboBox") && object->property(selectorProperty).toBool())
+        return new SelectorAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
 // The icon is built from its pixels: decoding an image file at start costs
 // more than the rest of the window.
 QIcon windowIcon16() {
@@ -71,8 +100,14 @@ QIcon windowIcon16() {
     return QIcon(QPixmap::fromImage(image));
 }
 
-QFont headingFont(double points, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+// "MS Sans Serif", or where it is missing the nearest narrow sans serif: the
+// columns are too narrow for the wide default sans of some desktops.
+QFont dialogFont(double points, bool bold) {
+    const QString family = QStringLiteral("MS Sans Serif");
+    QFont::insertSubstitutions(family, {QStringLiteral("Microsoft Sans Serif"),
+                                        QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                        QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -126,9 +161,7 @@ private:
 Form2::Form2(QWidget* parent) : QWidget(parent), fields_(std::make_unique<Fields>(*this)) {
     setWindowTitle(caption);
     // The small dialog font: the columns are sized in pixels for it.
-    QFont small = font();
-    small.setPointSizeF(8);
-    setFont(small);
+    setFont(dialogFont(8, false));
     setWindowIcon(windowIcon16());
     resize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
     createControls();
@@ -139,6 +172,8 @@ Form2::~Form2() = default;
 
 void Form2::createControls() {
     std::vector<ControlSpec> table = controlTable();
+    QAccessible::removeFactory(selectorAccessible); // installed once, whatever the windows
+    QAccessible::installFactory(selectorAccessible);
     auto* comboStyle = new SlimArrowStyle(QApplication::style()->name());
     comboStyle->setParent(this);
     for (const ControlSpec& spec : table) {
@@ -146,7 +181,8 @@ void Form2::createControls() {
         switch (spec.kind) {
         case Kind::Label: {
             auto* label = new QLabel(spec.text, this);
-            label->setFont(headingFont(13.5, true));
+            label->setFont(dialogFont(13.5, true));
+            label->setToolTip(conventionTip);
             (spec.other == Other::Label1   ? Label1
              : spec.other == Other::Label2 ? Label2
                                            : Label3) = label;
@@ -156,7 +192,7 @@ void Form2::createControls() {
         case Kind::Button: {
             auto* button = new QPushButton(spec.text, this);
             if (spec.other == Other::Command1) {
-                button->setFont(headingFont(24, false));
+                button->setFont(dialogFont(24, false));
                 button->setDefault(true);
                 Command1 = button;
                 connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
@@ -170,6 +206,7 @@ void Form2::createControls() {
         }
         case Kind::ComboBox: {
             auto* combo = new QComboBox(this);
+            combo->setProperty(selectorProperty, true);
             combo->setEditable(true);
             combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
             // What the user types stays as typed: no completion, no case

@@ -36,6 +36,7 @@ public:
     static const QColor unitBackground; // light grey, behind unit names
     static const QColor markBackground; // light red, behind what needs a look
     static const QString unknownUnitTip;
+    static const QString conventionTip; // on the headings: what the factors rest on
 
     // Controls, indexed as in the field set; unit-name arrays have no index 0.
     std::array<QLineEdit*, 5> Text1{}, Text2{};

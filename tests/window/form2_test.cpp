@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QAccessible>
+#include <QSet>
 #include <QtTest>
 
 #include <cmath>
@@ -304,6 +306,38 @@ private slots:
         form->Command1->click();
         QCOMPARE(form->Text1[1]->text(), QString("0,001"));
         QCOMPARE(baseOf(form->Text1[0]), QApplication::palette().color(QPalette::Base));
+    }
+
+    void everyControlHasItsOwnSpokenName() {
+        QSet<QString> names;
+        for (const Expected& e : expectedControls()) {
+            auto* w = form->findChild<QWidget*>(e.name);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(a, qPrintable(e.name));
+            const QString spoken = a->text(QAccessible::Name);
+            QVERIFY2(!spoken.isEmpty(), qPrintable(e.name));
+            QVERIFY2(!names.contains(spoken), qPrintable(e.name + ": " + spoken));
+            names.insert(spoken);
+        }
+        QCOMPARE(names.size(), 73);
+        auto spoken = [this](const char* name) {
+            return QAccessible::queryAccessibleInterface(form->findChild<QWidget*>(name))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken("Text3(0)"), QString("Momento, valor de entrada"));
+        QCOMPARE(spoken("Text3(12)"), QString("Momento, resultado em KN.m"));
+        QCOMPARE(spoken("Text6(3)"), QString("Tensão, unidade da linha 3"));
+        QCOMPARE(spoken("Combo1"), QString("Força, unidade de entrada"));
+    }
+
+    void unitsAndHeadingsExplainThemselves() {
+        QCOMPARE(form->Text4[12]->toolTip(), QString("quilonewton-metro"));
+        QCOMPARE(form->Text2[2]->toolTip(), QString("tonelada-força"));
+        QCOMPARE(form->Combo3->itemData(1, Qt::ToolTipRole).toString(),
+                 QString("quilograma-força por centímetro quadrado"));
+        QCOMPARE(form->Combo2->toolTip(), QString("quilograma-força-milímetro"));
+        for (QLabel* heading : {form->Label1, form->Label2, form->Label3})
+            QVERIFY(heading->toolTip().contains("1 Kgf = 10 N"));
     }
 
     void saiEndsTheProgram() {
