@@ -2,7 +2,7 @@
 # Builds Quintora 2 and runs every test: the unit, window, end-to-end, soak and
 # valgrind tests; the whole suite again under AddressSanitizer,
 # UndefinedBehaviorSanitizer and LeakSanitizer; and each fuzzer for a while
-# (FUZZ_SECONDS, 60 by default).
+# (FUZZ_SECONDS, 60 by default); then builds and checks the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -34,4 +34,20 @@ for target in fuzz/corpus/*/; do
         >"$work/$name.log" 2>&1) || { tail -40 "$work/$name.log"; echo "$name FAILED"; exit 1; }
     echo "$name: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$work/$name.log" | grep -o '[0-9]*$') runs, no crash"
 done
-echo "all tests and fuzzers passed"
+
+echo "== Debian package"
+bash scripts/package.sh
+if [ "${CI:-}" = true ]; then
+    # On a CI machine the package is installed for real, checked and removed.
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq ./build/package/quintora_*.deb
+    test -x /usr/bin/quintora
+    desktop-file-validate /usr/share/applications/io.github.darvello.Quintora.desktop
+    test -f /usr/share/icons/hicolor/32x32/apps/io.github.darvello.Quintora.png
+    QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/quintora && status=0 || status=$?
+    [ "$status" -eq 124 ] || { echo "the installed program did not stay open ($status)"; exit 1; }
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq quintora
+    echo "the package installs, puts the program in the menu, starts, and removes"
+fi
+echo "all tests, fuzzers and package checks passed"
