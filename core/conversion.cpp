@@ -49,8 +49,7 @@ void programa01(Module1& m, FieldSet& fields) {
                 const double result = m.*quantity.inBaseUnit / m.fator;
                 if (std::isinf(result))
                     throw overflowError();
-                fields.setText(quantity.values, row,
-                               {text, writeNumber(result, separator, text)});
+                fields.setText(quantity.values, row, {text, writeNumber(result, separator, text)});
             }
         }
     } catch (const RuntimeError&) {

@@ -45,11 +45,13 @@ struct Quantity {
     int rows() const { return static_cast<int>(units.size()); }
 };
 
+// clang-format off
 inline constexpr std::array<Quantity, 3> quantities{{
     {Control::Text1, Control::Text2, Control::Combo1, forceUnits,  QuintoraForça,   &Module1::forca  },
     {Control::Text3, Control::Text4, Control::Combo2, momentUnits, QuintoraMomento, &Module1::momento},
     {Control::Text5, Control::Text6, Control::Combo3, stressUnits, QuintoraTensao,  &Module1::tensao },
 }};
+// clang-format on
 
 // Converts the inputs and writes all 31 output boxes. An output whose unit,
 // or whose quantity's input unit, is not a unit of that quantity is left

@@ -10,8 +10,12 @@
 namespace quintora {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A double is decided by at most 767 significant decimal digits; keeping a
 // few more, plus one sticky digit for anything dropped, rounds exactly.
@@ -136,9 +140,8 @@ std::size_t writeNumber(double value, char decimalSeparator, char* out) {
     // Seventeen correctly rounded digits decide the rounding to fifteen,
     // except when they end in "50", which may hide a tie or a near miss.
     char sci[40];
-    const char* sciEnd = std::to_chars(sci, sci + sizeof sci, value,
-                                       std::chars_format::scientific, shown + 1)
-                             .ptr;
+    const char* sciEnd =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, shown + 1).ptr;
     const bool negative = sci[0] == '-';
     const char* p = sci + (negative ? 1 : 0);
     char digits[shown + 2];

@@ -26,7 +26,9 @@ private:
 };
 
 inline constexpr int overflowErrorNumber = 6;
-inline RuntimeError overflowError() { return {overflowErrorNumber, "Overflow"}; }
+inline RuntimeError overflowError() {
+    return {overflowErrorNumber, "Overflow"};
+}
 
 struct Reading {
     double value = 0.0;

@@ -15,9 +15,15 @@ bool lookUp(std::span<const Unit> table, Module1& m) {
 
 } // namespace
 
-bool QuintoraForça(Module1& m) { return lookUp(forceUnits, m); }
-bool QuintoraMomento(Module1& m) { return lookUp(momentUnits, m); }
-bool QuintoraTensao(Module1& m) { return lookUp(stressUnits, m); }
+bool QuintoraForça(Module1& m) {
+    return lookUp(forceUnits, m);
+}
+bool QuintoraMomento(Module1& m) {
+    return lookUp(momentUnits, m);
+}
+bool QuintoraTensao(Module1& m) {
+    return lookUp(stressUnits, m);
+}
 
 const Unit* findUnit(std::string_view name) {
     for (std::span<const Unit> table :

@@ -24,6 +24,7 @@ struct Unit {
 };
 
 // The order of each table is the order of the window's lists and rows.
+// clang-format off
 inline constexpr std::array<Unit, 4> forceUnits{{
     {"Kgf", 1,    "quilograma-força"},
     {"Tf",  1000, "tonelada-força"  },
@@ -32,7 +33,7 @@ inline constexpr std::array<Unit, 4> forceUnits{{
 }};
 
 inline constexpr std::array<Unit, 12> momentUnits{{
-    {"Kgf.mm", 0.1,    "quilograma-força-milímetro"},
+    {"Kgf.mm", 0.1,    "quilograma-força-milímetro" },
     {"Kgf.cm", 1,      "quilograma-força-centímetro"},
     {"Kgf.m",  100,    "quilograma-força-metro"     },
     {"Tf.mm",  100,    "tonelada-força-milímetro"   },
@@ -47,7 +48,7 @@ inline constexpr std::array<Unit, 12> momentUnits{{
 }};
 
 inline constexpr std::array<Unit, 15> stressUnits{{
-    {"Kgf/mm2", 100,     "quilograma-força por milímetro quadrado"},
+    {"Kgf/mm2", 100,     "quilograma-força por milímetro quadrado" },
     {"Kgf/cm2", 1,       "quilograma-força por centímetro quadrado"},
     {"Kgf/m2",  0.0001,  "quilograma-força por metro quadrado"     },
     {"Tf/mm2",  100000,  "tonelada-força por milímetro quadrado"   },
@@ -63,6 +64,7 @@ inline constexpr std::array<Unit, 15> stressUnits{{
     {"KPa",     0.01,    "quilopascal"                             },
     {"Pa",      0.00001, "pascal"                                  },
 }};
+// clang-format on
 
 // The values shared by the lookups and the conversion pass for the whole run
 // of the program. One instance, owned by the window.

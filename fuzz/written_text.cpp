@@ -6,7 +6,9 @@
 namespace quintora {
 
 namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
 bool fitsWrittenGrammar(std::string_view text, char separator) {

@@ -16,9 +16,9 @@ struct Single {
 
 // Headings, the input row and the two buttons.
 constexpr Single singles[] = {
-    {Kind::Label,    {},              Other::Label1,   -1, 120,  0,    855,  375,  70, u"Força"  },
+    {Kind::Label,    {},              Other::Label1,   -1, 120,  0,    855,  375,  70, u"Força" },
     {Kind::Label,    {},              Other::Label2,   -1, 2040, 0,    1815, 375,  71, u"Momento"},
-    {Kind::Label,    {},              Other::Label3,   -1, 4250, 0,    1215, 375,  72, u"Tensão" },
+    {Kind::Label,    {},              Other::Label3,   -1, 4250, 0,    1215, 375,  72, u"Tensão"},
     {Kind::TextBox,  Control::Text1,  Other::None,     0,  120,  480,  1095, 315,  1,  u"1"      },
     {Kind::ComboBox, Control::Combo1, Other::None,     -1, 1215, 480,  720,  315,  2,  nullptr   },
     {Kind::TextBox,  Control::Text3,  Other::None,     0,  2040, 480,  1095, 315,  3,  u"1"      },
@@ -78,8 +78,8 @@ QString accessibleNameOf(Kind kind, Control control, Other other, int index) {
            QString::fromUtf8(q.units[static_cast<std::size_t>(index - 1)].name);
 }
 
-std::vector<ControlSpec> buildTable() {
-    std::vector<ControlSpec> table;
+std::vector<ControlRow> buildTable() {
+    std::vector<ControlRow> table;
     for (const Single& s : singles) {
         QString text = s.text ? QString::fromUtf16(s.text)
                               : QString::fromUtf8(quantityOf(s.control).units[0].name);
@@ -89,9 +89,10 @@ std::vector<ControlSpec> buildTable() {
     for (const Column& c : columns) {
         const Quantity& q = quantityOf(c.control);
         for (int i = 1; i <= q.rows(); ++i) {
-            const QString text = c.control == q.unitNames
-                                     ? QString::fromUtf8(q.units[static_cast<std::size_t>(i - 1)].name)
-                                     : QString();
+            const QString text =
+                c.control == q.unitNames
+                    ? QString::fromUtf8(q.units[static_cast<std::size_t>(i - 1)].name)
+                    : QString();
             table.push_back({Kind::TextBox, c.control, Other::None, i, c.left,
                              firstRowTop + rowHeight * (i - 1), c.width, rowHeight, c.tab + i, text,
                              accessibleNameOf(Kind::TextBox, c.control, Other::None, i)});
@@ -101,32 +102,37 @@ std::vector<ControlSpec> buildTable() {
 }
 
 const char* nameOf(Control control) {
-    static constexpr const char* names[] = {"Text1", "Text2", "Text3",  "Text4",  "Text5",
+    static constexpr const char* names[] = {"Text1", "Text2",  "Text3",  "Text4", "Text5",
                                             "Text6", "Combo1", "Combo2", "Combo3"};
     return names[static_cast<int>(control)];
 }
 
 const char* nameOf(Other other) {
-    static constexpr const char* names[] = {"", "Label1", "Label2", "Label3", "Command1",
-                                            "Command2"};
+    static constexpr const char* names[] = {"",       "Label1",   "Label2",
+                                            "Label3", "Command1", "Command2"};
     return names[static_cast<int>(other)];
 }
 
-int toPixels(int twips) { return static_cast<int>(std::lround(twips / double(twipsPerPixel))); }
+int toPixels(int twips) {
+    return static_cast<int>(std::lround(twips / double(twipsPerPixel)));
+}
 
 } // namespace
 
-QString ControlSpec::objectName() const {
-    const QString name = QString::fromLatin1(other == Other::None ? nameOf(control) : nameOf(other));
+QString ControlRow::objectName() const {
+    const QString name =
+        QString::fromLatin1(other == Other::None ? nameOf(control) : nameOf(other));
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
-QRect ControlSpec::pixels() const {
+QRect ControlRow::pixels() const {
     const int x = toPixels(left), y = toPixels(top);
     return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
 }
 
-std::vector<ControlSpec> controlTable() { return buildTable(); }
+std::vector<ControlRow> controlTable() {
+    return buildTable();
+}
 
 QString heading(const Quantity& quantity) {
     if (quantity.values == Control::Text1)

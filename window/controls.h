@@ -17,11 +17,11 @@ enum class Kind { Label, TextBox, ComboBox, Button };
 // The controls that are not part of the field set.
 enum class Other { None, Label1, Label2, Label3, Command1, Command2 };
 
-struct ControlSpec {
+struct ControlRow {
     Kind kind;
-    Control control; // for text boxes and combo boxes
-    Other other;     // for labels and buttons
-    int index;       // -1 outside control arrays
+    Control control;              // for text boxes and combo boxes
+    Other other;                  // for labels and buttons
+    int index;                    // -1 outside control arrays
     int left, top, width, height; // twips
     int tab;
     QString text;
@@ -36,7 +36,7 @@ struct ControlSpec {
 inline constexpr int twipsPerPixel = 15;
 inline constexpr int clientWidth = 6450, clientHeight = 5250;
 
-std::vector<ControlSpec> controlTable();
+std::vector<ControlRow> controlTable();
 
 // The heading of a quantity's column: "Força", "Momento", "Tensão".
 QString heading(const Quantity& quantity);

@@ -1,26 +1,26 @@
 #include "form2.h"
 
 #include "controls.h"
-#include "icon_data.h"
 #include "conversion.h"
+#include "icon_data.h"
 #include "number.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
-#include <QProxyStyle>
-#include <QStyleOptionComplex>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionComplex>
 
 #include <algorithm>
 #include <limits>
@@ -50,12 +50,13 @@ void setBase(QWidget* widget, const QColor& color) {
 class SlimArrowStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl part, const QWidget* widget) const override {
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
         QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
         if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
             return rect;
-        const int arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget).width();
+        const int arrow =
+            QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget).width();
         const int spare = std::max(0, arrow - slimArrow);
         if (part == SC_ComboBoxArrow)
             rect.setLeft(rect.left() + spare);
@@ -72,14 +73,19 @@ private:
 // reader must hear which selector it is, and the unit as its value.
 class SelectorAccessible : public QAccessibleWidget {
 public:
-    explicit SelectorAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    explicit SelectorAccessible(QComboBox* combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox) {}
     QString text(QAccessible::Text kind) const override {
         auto* combo = static_cast<QComboBox*>(widget());
         switch (kind) {
-        case QAccessible::Name: return combo->accessibleName();
-        case QAccessible::Value: return combo->currentText();
-        case QAccessible::Description: return combo->toolTip();
-        default: return QAccessibleWidget::text(kind);
+        case QAccessible::Name:
+            return combo->accessibleName();
+        case QAccessible::Value:
+            return combo->currentText();
+        case QAccessible::Description:
+            return combo->toolTip();
+        default:
+            return QAccessibleWidget::text(kind);
         }
     }
 };
@@ -121,6 +127,15 @@ char localeSeparator() {
         !point[0].isDigit())
         return static_cast<char>(point[0].unicode());
     return '.';
+}
+
+bool isSelector(Control control) {
+    return control == Control::Combo1 || control == Control::Combo2 || control == Control::Combo3;
+}
+
+const Quantity& quantityOf(Control selector) {
+    return *std::find_if(quantities.begin(), quantities.end(),
+                         [selector](const Quantity& q) { return q.selector == selector; });
 }
 
 QString portugueseDescription(int number, std::string_view description) {
@@ -170,99 +185,67 @@ Form2::Form2(QWidget* parent) : QWidget(parent), fields_(std::make_unique<Fields
 
 Form2::~Form2() = default;
 
+template <class Self> auto& Form2::boxOf(Self& self, Control control, int index) {
+    const auto i = static_cast<std::size_t>(index);
+    switch (control) {
+    case Control::Text1:
+        return self.Text1.at(i);
+    case Control::Text2:
+        return self.Text2.at(i);
+    case Control::Text3:
+        return self.Text3.at(i);
+    case Control::Text4:
+        return self.Text4.at(i);
+    case Control::Text5:
+        return self.Text5.at(i);
+    default:
+        return self.Text6.at(i);
+    }
+}
+
+template <class Self> auto& Form2::selectorOf(Self& self, Control control) {
+    return control == Control::Combo1   ? self.Combo1
+           : control == Control::Combo2 ? self.Combo2
+                                        : self.Combo3;
+}
+
 void Form2::createControls() {
-    std::vector<ControlSpec> table = controlTable();
+    std::vector<ControlRow> table = controlTable();
     QAccessible::removeFactory(selectorAccessible); // installed once, whatever the windows
     QAccessible::installFactory(selectorAccessible);
-    auto* comboStyle = new SlimArrowStyle(QApplication::style()->name());
-    comboStyle->setParent(this);
-    for (const ControlSpec& spec : table) {
+    auto* selectorStyle = new SlimArrowStyle(QApplication::style()->name());
+    selectorStyle->setParent(this);
+
+    for (const ControlRow& row : table) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
-        case Kind::Label: {
-            auto* label = new QLabel(spec.text, this);
-            label->setFont(dialogFont(13.5, true));
-            label->setToolTip(conventionTip);
-            (spec.other == Other::Label1   ? Label1
-             : spec.other == Other::Label2 ? Label2
-                                           : Label3) = label;
-            widget = label;
+        switch (row.kind) {
+        case Kind::Label:
+            widget = createLabel(row);
             break;
-        }
-        case Kind::Button: {
-            auto* button = new QPushButton(spec.text, this);
-            if (spec.other == Other::Command1) {
-                button->setFont(dialogFont(24, false));
-                button->setDefault(true);
-                Command1 = button;
-                connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
-            } else {
-                button->setAutoDefault(true);
-                Command2 = button;
-                connect(button, &QPushButton::clicked, this, &Form2::Command2_Click);
-            }
-            widget = button;
+        case Kind::Button:
+            widget = createButton(row);
             break;
-        }
-        case Kind::ComboBox: {
-            auto* combo = new QComboBox(this);
-            combo->setProperty(selectorProperty, true);
-            combo->setEditable(true);
-            combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-            // What the user types stays as typed: no completion, no case
-            // correction, nothing added to the list.
-            combo->setCompleter(nullptr);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setDuplicatesEnabled(true);
-            const auto& quantity = *std::find_if(
-                quantities.begin(), quantities.end(),
-                [&](const Quantity& q) { return q.selector == spec.control; });
-            for (const Unit& unit : quantity.units) {
-                combo->addItem(QString::fromUtf8(unit.name.data(), unit.name.size()));
-                combo->setItemData(combo->count() - 1,
-                                   QString::fromUtf8(unit.spoken.data(), unit.spoken.size()),
-                                   Qt::ToolTipRole);
-            }
-            combo->setEditText(spec.text);
-            combo->setStyle(comboStyle);
-            combo->lineEdit()->setCursorPosition(0);
-            (spec.control == Control::Combo1   ? Combo1
-             : spec.control == Control::Combo2 ? Combo2
-                                               : Combo3) = combo;
-            widget = combo;
+        case Kind::ComboBox:
+            widget = createSelector(row, selectorStyle);
             break;
+        case Kind::TextBox:
+            widget = boxOf(*this, row.control, row.index) = new QLineEdit(row.text, this);
         }
-        case Kind::TextBox: {
-            auto* edit = new QLineEdit(spec.text, this);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
             edit->setMaxLength(std::numeric_limits<int>::max()); // no length limit
-            switch (spec.control) {
-            case Control::Text1: Text1[spec.index] = edit; break;
-            case Control::Text2: Text2[spec.index] = edit; break;
-            case Control::Text3: Text3[spec.index] = edit; break;
-            case Control::Text4: Text4[spec.index] = edit; break;
-            case Control::Text5: Text5[spec.index] = edit; break;
-            case Control::Text6: Text6[spec.index] = edit; break;
-            default: break;
-            }
-            widget = edit;
-            break;
-        }
-        }
-        widget->setObjectName(spec.objectName());
-        widget->setAccessibleName(spec.accessibleName);
-        widget->setGeometry(spec.pixels());
+        widget->setObjectName(row.objectName());
+        widget->setAccessibleName(row.accessibleName);
+        widget->setGeometry(row.pixels());
     }
 
     std::sort(table.begin(), table.end(),
-              [](const ControlSpec& a, const ControlSpec& b) { return a.tab < b.tab; });
+              [](const ControlRow& a, const ControlRow& b) { return a.tab < b.tab; });
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : table) {
-        if (spec.kind == Kind::Label)
+    for (const ControlRow& row : table) {
+        if (row.kind == Kind::Label)
             continue;
-        QWidget* widget = spec.kind == Kind::Button
-                              ? static_cast<QWidget*>(spec.other == Other::Command1 ? Command1
-                                                                                    : Command2)
-                              : field(spec.control, spec.index);
+        QWidget* widget =
+            row.kind == Kind::Button ? button(row.other) : field(row.control, row.index);
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
@@ -270,26 +253,62 @@ void Form2::createControls() {
     Command1->setFocus();
 }
 
-QLineEdit* Form2::box(Control control, int index) const {
-    const auto i = static_cast<std::size_t>(index);
-    switch (control) {
-    case Control::Text1: return Text1.at(i);
-    case Control::Text2: return Text2.at(i);
-    case Control::Text3: return Text3.at(i);
-    case Control::Text4: return Text4.at(i);
-    case Control::Text5: return Text5.at(i);
-    case Control::Text6: return Text6.at(i);
-    default: return nullptr;
+QLabel* Form2::createLabel(const ControlRow& row) {
+    auto* label = new QLabel(row.text, this);
+    label->setFont(dialogFont(13.5, true));
+    label->setToolTip(conventionTip);
+    (row.other == Other::Label1 ? Label1 : row.other == Other::Label2 ? Label2 : Label3) = label;
+    return label;
+}
+
+QPushButton* Form2::createButton(const ControlRow& row) {
+    auto* button = new QPushButton(row.text, this);
+    if (row.other == Other::Command1) {
+        button->setFont(dialogFont(24, false));
+        button->setDefault(true);
+        connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
+        Command1 = button;
+    } else {
+        button->setAutoDefault(true); // Enter presses it while it has the focus
+        connect(button, &QPushButton::clicked, this, &Form2::Command2_Click);
+        Command2 = button;
     }
+    return button;
+}
+
+QComboBox* Form2::createSelector(const ControlRow& row, QStyle* style) {
+    auto* combo = new QComboBox(this);
+    combo->setProperty(selectorProperty, true);
+    combo->setStyle(style);
+    combo->setEditable(true);
+    combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // What the user types stays as typed: no completion, no case correction,
+    // nothing added to the list.
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setDuplicatesEnabled(true);
+    for (const Unit& unit : quantityOf(row.control).units) {
+        combo->addItem(QString::fromUtf8(unit.name.data(), unit.name.size()));
+        combo->setItemData(combo->count() - 1,
+                           QString::fromUtf8(unit.spoken.data(), unit.spoken.size()),
+                           Qt::ToolTipRole);
+    }
+    combo->setEditText(row.text);
+    combo->lineEdit()->setCursorPosition(0);
+    selectorOf(*this, row.control) = combo;
+    return combo;
+}
+
+QLineEdit* Form2::box(Control control, int index) const {
+    return isSelector(control) ? nullptr : boxOf(*this, control, index);
 }
 
 QComboBox* Form2::selector(Control control) const {
-    switch (control) {
-    case Control::Combo1: return Combo1;
-    case Control::Combo2: return Combo2;
-    case Control::Combo3: return Combo3;
-    default: return nullptr;
-    }
+    return isSelector(control) ? selectorOf(*this, control) : nullptr;
+}
+
+QPushButton* Form2::button(Other which) const {
+    return which == Other::Command1 ? Command1 : which == Other::Command2 ? Command2 : nullptr;
 }
 
 QWidget* Form2::field(Control control, int index) const {
@@ -314,7 +333,9 @@ void Form2::Command1_Click() {
     }
 }
 
-void Form2::Command2_Click() { QCoreApplication::exit(0); }
+void Form2::Command2_Click() {
+    QCoreApplication::exit(0);
+}
 
 void Form2::keyPressEvent(QKeyEvent* event) {
     // "=" is the window's default button: Enter in any box presses it.
@@ -350,9 +371,10 @@ void Form2::markInput(Control control, const Reading& reading, char separator) {
 }
 
 void Form2::reportError(int number, const QString& description) {
-    QMessageBox box(QMessageBox::Critical, caption,
-                    QStringLiteral("Erro em tempo de execução '%1':\n\n%2").arg(number).arg(description),
-                    QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::Critical, caption,
+        QStringLiteral("Erro em tempo de execução '%1':\n\n%2").arg(number).arg(description),
+        QMessageBox::Ok, this);
     box.exec();
 }
 

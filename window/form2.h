@@ -19,10 +19,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStyle;
 
 namespace quintora {
 
 enum class Control;
+enum class Other;
+struct ControlRow;
 struct Reading;
 
 class Form2 : public QWidget {
@@ -61,6 +64,13 @@ private:
     class Fields;
 
     void createControls();
+    QLabel* createLabel(const ControlRow& row);
+    QPushButton* createButton(const ControlRow& row);
+    QComboBox* createSelector(const ControlRow& row, QStyle* style);
+    // The member that holds a control, for reading and for setting it.
+    template <class Self> static auto& boxOf(Self& self, Control control, int index);
+    template <class Self> static auto& selectorOf(Self& self, Control control);
+    QPushButton* button(Other which) const;
     void Form_Load();
     void markUnit(Control control, int index, bool known);
     void markInput(Control control, const Reading& reading, char separator);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+// clang-format off
 namespace quintora::icon {
 
 inline constexpr int size = 32;
@@ -49,3 +50,4 @@ inline constexpr unsigned char pixels[] = {
 };
 
 } // namespace quintora::icon
+// clang-format on

@@ -11,10 +11,10 @@ namespace {
 using Texts = std::vector<std::string>;
 
 const Texts initialForce{"1", "0.001", "10", "0.01"};
-const Texts initialMoment{"1",    "0.1", "0.001", "0.001", "0.0001", "1E-06",
-                          "10",   "1",   "0.01",  "0.01",  "0.001",  "1E-05"};
-const Texts initialStress{"1",  "100", "1000000", "0.001", "0.1",   "1000", "10",      "1000",
-                          "10000000", "0.01", "1", "10000", "10", "10000", "10000000"};
+const Texts initialMoment{"1",  "0.1", "0.001", "0.001", "0.0001", "1E-06",
+                          "10", "1",   "0.01",  "0.01",  "0.001",  "1E-05"};
+const Texts initialStress{"1",        "100",  "1000000", "0.001", "0.1", "1000",  "10",      "1000",
+                          "10000000", "0.01", "1",       "10000", "10",  "10000", "10000000"};
 
 struct Pass {
     Module1 module;
@@ -37,9 +37,8 @@ TEST(ConversionPass, TwentyFiveKilonewtonMetres) {
     p.fields.at(Control::Combo2) = "KN.m";
     p.run();
     EXPECT_EQ(p.module.momento, 250000);
-    EXPECT_EQ(p.fields.outputs(1),
-              (Texts{"2500000", "250000", "2500", "2500", "250", "2.5", "25000000", "2500000",
-                     "25000", "25000", "2500", "25"}));
+    EXPECT_EQ(p.fields.outputs(1), (Texts{"2500000", "250000", "2500", "2500", "250", "2.5",
+                                          "25000000", "2500000", "25000", "25000", "2500", "25"}));
 }
 
 TEST(ConversionPass, ChangingOneSelectorRewritesEveryOutput) {
@@ -82,25 +81,31 @@ TEST_P(ForceInput, ShowsInTheRow) {
     EXPECT_EQ(p.fields.at(Control::Text1, GetParam().row), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ForceInput,
-                         testing::Values(SingleCase{"-2", "KN", 1, "-200"},
-                                         SingleCase{"3", "N", 1, "0.3"},
-                                         SingleCase{"1,5", "Kgf", 1, "1"},
-                                         SingleCase{"2 5", "Kgf", 1, "25"},
-                                         SingleCase{"abc", "Tf", 2, "0"},
-                                         SingleCase{"", "Tf", 3, "0"},
-                                         SingleCase{"-0", "KN", 4, "0"},
-                                         SingleCase{"1e-330", "Tf", 1, "0"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ForceInput,
+    testing::Values(SingleCase{"-2", "KN", 1, "-200"}, SingleCase{"3", "N", 1, "0.3"},
+                    SingleCase{"1,5", "Kgf", 1, "1"}, SingleCase{"2 5", "Kgf", 1, "25"},
+                    SingleCase{"abc", "Tf", 2, "0"}, SingleCase{"", "Tf", 3, "0"},
+                    SingleCase{"-0", "KN", 4, "0"}, SingleCase{"1e-330", "Tf", 1, "0"}));
 
 // Orders of magnitude worked out from 1 Kgf = 10 N, 1 Tf = 1000 Kgf and
 // 1 m = 100 cm = 1000 mm, independently of the factor tables: the power of ten
 // of each unit in newtons and millimetres.
 int forcePower(const std::string& f) {
-    static const std::map<std::string, int> inNewtons{{"N", 0}, {"KN", 3}, {"Kgf", 1}, {"Tf", 4}};
+    static const std::map<std::string, int> inNewtons{
+        {"N",   0},
+        {"KN",  3},
+        {"Kgf", 1},
+        {"Tf",  4}
+    };
     return inNewtons.at(f);
 }
 int lengthPower(const std::string& l) {
-    static const std::map<std::string, int> inMillimetres{{"mm", 0}, {"cm", 1}, {"m", 3}};
+    static const std::map<std::string, int> inMillimetres{
+        {"mm", 0},
+        {"cm", 1},
+        {"m",  3}
+    };
     return inMillimetres.at(l);
 }
 int unitPower(const std::string& name) {
@@ -131,13 +136,15 @@ std::string minusTwoAndAHalfTimesTenTo(int power) {
 }
 
 TEST(ConversionPass, EveryPairOfUnitsAgreesWithTheBaseRelations) {
-    const std::array<std::vector<std::string>, 3> names{{
-        {"Kgf", "Tf", "N", "KN"},
-        {"Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm", "Tf.cm", "Tf.m", "N.mm", "N.cm", "N.m", "KN.mm",
-         "KN.cm", "KN.m"},
-        {"Kgf/mm2", "Kgf/cm2", "Kgf/m2", "Tf/mm2", "Tf/cm2", "Tf/m2", "N/mm2", "N/cm2", "N/m2",
-         "KN/mm2", "KN/cm2", "KN/m2", "MPa", "KPa", "Pa"},
-    }};
+    const std::array<std::vector<std::string>, 3> names{
+        {
+         {"Kgf", "Tf", "N", "KN"},
+         {"Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm", "Tf.cm", "Tf.m", "N.mm", "N.cm", "N.m", "KN.mm",
+             "KN.cm", "KN.m"},
+         {"Kgf/mm2", "Kgf/cm2", "Kgf/m2", "Tf/mm2", "Tf/cm2", "Tf/m2", "N/mm2", "N/cm2", "N/m2",
+             "KN/mm2", "KN/cm2", "KN/m2", "MPa", "KPa", "Pa"},
+         }
+    };
     for (std::size_t q = 0; q < 3; ++q) {
         for (const std::string& from : names[q]) {
             Pass p;
@@ -240,13 +247,15 @@ TEST_P(Fault, StopsWithOverflowAndLeavesNoStaleOutput) {
     EXPECT_EQ(p.fields.at(c.input), c.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Fault,
-    testing::Values(
-        FaultCase{"input beyond a double", Control::Text3, "1e400", Control::Combo2, "Kgf.mm", 0, 0, 0},
-        FaultCase{"product beyond a double", Control::Text1, "1e308", Control::Combo1, "Tf", 0, 0, 0},
-        FaultCase{"moment quotient in N.mm", Control::Text3, "1e307", Control::Combo2, "Kgf.cm", 4, 6, 0},
-        FaultCase{"stress quotient in Kgf/m2", Control::Text5, "1e305", Control::Combo3, "Kgf/cm2", 4, 12, 2}));
+INSTANTIATE_TEST_SUITE_P(Cases, Fault,
+                         testing::Values(FaultCase{"input beyond a double", Control::Text3, "1e400",
+                                                   Control::Combo2, "Kgf.mm", 0, 0, 0},
+                                         FaultCase{"product beyond a double", Control::Text1,
+                                                   "1e308", Control::Combo1, "Tf", 0, 0, 0},
+                                         FaultCase{"moment quotient in N.mm", Control::Text3,
+                                                   "1e307", Control::Combo2, "Kgf.cm", 4, 6, 0},
+                                         FaultCase{"stress quotient in Kgf/m2", Control::Text5,
+                                                   "1e305", Control::Combo3, "Kgf/cm2", 4, 12, 2}));
 
 TEST(Locale, CommaSeparatorIsWrittenAndReadBack) {
     Pass p(',');

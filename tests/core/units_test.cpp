@@ -45,18 +45,14 @@ TEST_P(UnknownName, MatchesNothingAndLeavesTheFactorAlone) {
 }
 
 // Exact and case-sensitive; each lookup knows only its own table.
-INSTANTIATE_TEST_SUITE_P(Cases, UnknownName,
-                         testing::Values(Unknown{QuintoraForça, "kgf"},
-                                         Unknown{QuintoraForça, "KGF"},
-                                         Unknown{QuintoraForça, " Kgf"},
-                                         Unknown{QuintoraForça, "Kgf "},
-                                         Unknown{QuintoraForça, ""},
-                                         Unknown{QuintoraForça, "kN"},
-                                         Unknown{QuintoraMomento, "Kgf"},
-                                         Unknown{QuintoraMomento, "KN.M"},
-                                         Unknown{QuintoraTensao, "Kgf"},
-                                         Unknown{QuintoraTensao, "mpa"},
-                                         Unknown{QuintoraTensao, "Kgf/cm²"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnknownName,
+    testing::Values(Unknown{QuintoraForça, "kgf"}, Unknown{QuintoraForça, "KGF"},
+                    Unknown{QuintoraForça, " Kgf"}, Unknown{QuintoraForça, "Kgf "},
+                    Unknown{QuintoraForça, ""}, Unknown{QuintoraForça, "kN"},
+                    Unknown{QuintoraMomento, "Kgf"}, Unknown{QuintoraMomento, "KN.M"},
+                    Unknown{QuintoraTensao, "Kgf"}, Unknown{QuintoraTensao, "mpa"},
+                    Unknown{QuintoraTensao, "Kgf/cm²"}));
 
 TEST(FindUnit, FindsAnyUnitByItsExactName) {
     ASSERT_NE(findUnit("KN.m"), nullptr);

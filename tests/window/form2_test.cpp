@@ -1,16 +1,16 @@
 #include "controls.h"
 #include "form2.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QAccessible>
-#include <QSet>
 #include <QtTest>
 
 #include <cmath>
@@ -27,22 +27,24 @@ struct Expected {
     QString text;
 };
 
-int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 
 // The window as it must open: names, places in twips and initial texts.
 QList<Expected> expectedControls() {
     QList<Expected> all{
-        {"Label1", 120, 0, 855, 375, "Força"},
-        {"Label2", 2040, 0, 1815, 375, "Momento"},
-        {"Label3", 4250, 0, 1215, 375, "Tensão"},
-        {"Text1(0)", 120, 480, 1095, 315, "1"},
-        {"Combo1", 1215, 480, 720, 315, "Kgf"},
-        {"Text3(0)", 2040, 480, 1095, 315, "1"},
-        {"Combo2", 3135, 480, 1005, 315, "Kgf.mm"},
-        {"Text5(0)", 4250, 480, 1095, 315, "1"},
-        {"Combo3", 5340, 480, 1005, 315, "Kgf/mm2"},
-        {"Command1", 120, 3000, 1695, 1095, "="},
-        {"Command2", 120, 4095, 1695, 1095, "Sai"},
+        {"Label1",   120,  0,    855,  375,  "Força" },
+        {"Label2",   2040, 0,    1815, 375,  "Momento"},
+        {"Label3",   4250, 0,    1215, 375,  "Tensão"},
+        {"Text1(0)", 120,  480,  1095, 315,  "1"      },
+        {"Combo1",   1215, 480,  720,  315,  "Kgf"    },
+        {"Text3(0)", 2040, 480,  1095, 315,  "1"      },
+        {"Combo2",   3135, 480,  1005, 315,  "Kgf.mm" },
+        {"Text5(0)", 4250, 480,  1095, 315,  "1"      },
+        {"Combo3",   5340, 480,  1005, 315,  "Kgf/mm2"},
+        {"Command1", 120,  3000, 1695, 1095, "="      },
+        {"Command2", 120,  4095, 1695, 1095, "Sai"    },
     };
     const QStringList force{"Kgf", "Tf", "N", "KN"};
     const QStringList moment{"Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm", "Tf.cm", "Tf.m",
@@ -55,9 +57,11 @@ QList<Expected> expectedControls() {
         int valueLeft, unitLeft, unitWidth;
         QStringList names;
     };
-    for (const Column& c : {Column{"Text1", "Text2", 120, 1215, 720, force},
-                            Column{"Text3", "Text4", 2040, 3135, 1005, moment},
-                            Column{"Text5", "Text6", 4250, 5340, 975, stress}}) {
+    for (const Column& c : {
+             Column{"Text1", "Text2", 120,  1215, 720,  force },
+             Column{"Text3", "Text4", 2040, 3135, 1005, moment},
+             Column{"Text5", "Text6", 4250, 5340, 975,  stress}
+    }) {
         for (int i = 1; i <= c.names.size(); ++i) {
             const int top = 840 + 285 * (i - 1);
             all.append({QString("%1(%2)").arg(c.values).arg(i), c.valueLeft, top, 1095, 285, ""});
@@ -90,7 +94,9 @@ void typeInto(QWidget* w, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-QColor baseOf(QWidget* w) { return w->palette().color(QPalette::Base); }
+QColor baseOf(QWidget* w) {
+    return w->palette().color(QPalette::Base);
+}
 
 // Runs `action`, answering the modal message it opens; returns its text.
 QString answerMessage(const std::function<void()>& action) {
@@ -164,10 +170,16 @@ private slots:
     }
 
     void tabWalksTheFixedOrderFromEquals() {
-        QStringList want{"Command1", "Text1(0)", "Combo1", "Text3(0)", "Combo2",
-                         "Text5(0)", "Combo3",   "Command2"};
-        for (auto [name, last] : {std::pair{"Text1", 4}, {"Text2", 4}, {"Text3", 12},
-                                  {"Text4", 12}, {"Text5", 15}, {"Text6", 15}})
+        QStringList want{"Command1", "Text1(0)", "Combo1", "Text3(0)",
+                         "Combo2",   "Text5(0)", "Combo3", "Command2"};
+        for (auto [name, last] : {
+                 std::pair{"Text1", 4 },
+                 {"Text2", 4 },
+                 {"Text3", 12},
+                 {"Text4", 12},
+                 {"Text5", 15},
+                 {"Text6", 15}
+        })
             for (int i = 1; i <= last; ++i)
                 want << QString("%1(%2)").arg(name).arg(i);
         want << "Command1";
@@ -282,7 +294,8 @@ private slots:
         typeInto(form->Text3[0], "1e307");
         typeInto(form->Combo2, "Kgf.cm");
         const QString message = answerMessage([&] { form->Command1->click(); });
-        QCOMPARE(message, QString("Quintora 2 (Darvello)|Erro em tempo de execução '6':\n\nEstouro"));
+        QCOMPARE(message,
+                 QString("Quintora 2 (Darvello)|Erro em tempo de execução '6':\n\nEstouro"));
         QVERIFY(form->isVisible());
         QCOMPARE(form->Text3[0]->text(), QString("1e307"));
         QCOMPARE(form->Combo2->currentText(), QString("Kgf.cm"));

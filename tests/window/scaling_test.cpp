@@ -29,7 +29,8 @@ int textRoom(QLineEdit* edit) {
     option.lineWidth = edit->hasFrame()
                            ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
                            : 0;
-    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
     return contents.width() - 2 * 2;
 }
 
@@ -89,15 +90,13 @@ private slots:
         for (QPushButton* button : form.findChildren<QPushButton*>())
             QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
         for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
-            const QString name = edit->objectName().isEmpty()
-                                     ? edit->parentWidget()->objectName()
-                                     : edit->objectName();
+            const QString name = edit->objectName().isEmpty() ? edit->parentWidget()->objectName()
+                                                              : edit->objectName();
             const int needed = edit->fontMetrics().horizontalAdvance(edit->text());
-            QVERIFY2(needed <= textRoom(edit),
-                     qPrintable(QString("%1: \"%2\" needs %3 px, has %4")
-                                    .arg(name, edit->text())
-                                    .arg(needed)
-                                    .arg(textRoom(edit))));
+            QVERIFY2(needed <= textRoom(edit), qPrintable(QString("%1: \"%2\" needs %3 px, has %4")
+                                                              .arg(name, edit->text())
+                                                              .arg(needed)
+                                                              .arg(textRoom(edit))));
             QVERIFY2(edit->fontMetrics().height() <= edit->height(), qPrintable(name));
         }
     }

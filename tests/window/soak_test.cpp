@@ -24,7 +24,9 @@ private slots:
         Form2 form;
         form.show();
         std::mt19937 random(20261208);
-        auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+        auto pick = [&random](int n) {
+            return std::uniform_int_distribution<int>(0, n - 1)(random);
+        };
 
         // The 68 text-bearing controls, the 31 outputs among them.
         QList<QLineEdit*> outputs, typed;
@@ -39,26 +41,40 @@ private slots:
         QCOMPARE(typed.size(), 37);
         QList<QLineEdit*> all = typed + outputs;
 
-        const QStringList units{"Kgf",   "Tf",     "N",       "KN",     "Kgf.mm", "Kgf.cm",
-                                "Tf.m",  "N.mm",   "KN.m",    "Kgf/cm2", "MPa",   "KPa",
-                                "Pa",    "N/m2",   "Tf/mm2",  "KN/mm2"};
+        const QStringList units{"Kgf",  "Tf",   "N",      "KN",      "Kgf.mm", "Kgf.cm",
+                                "Tf.m", "N.mm", "KN.m",   "Kgf/cm2", "MPa",    "KPa",
+                                "Pa",   "N/m2", "Tf/mm2", "KN/mm2"};
         const QString megabyte(1 << 20, QChar('9'));
         auto randomText = [&]() -> QString {
             switch (pick(14)) {
-            case 0: return {};
-            case 1: return pick(40) == 0 ? megabyte : QString("1e308");
-            case 2: return QString::fromUtf8("\x01\x02\t\n\x7f") + QString::number(pick(100));
-            case 3: return QStringLiteral("Força ção 😀 ∞");
-            case 4: return QStringLiteral("\u202e٣٫٥ مرحبا 12");
-            case 5: return QStringLiteral("-0");
-            case 6: return QStringLiteral("1e-330");
-            case 7: return QStringLiteral("1e400");
-            case 8: return QString(" ") + units[pick(units.size())];
-            case 9: return units[pick(units.size())].toLower();
-            case 10: return units[pick(units.size())] + " ";
-            case 11: return QString::number(std::ldexp(pick(2000) - 1000, pick(2000) - 1000), 'g', 17);
-            case 12: return QStringLiteral("12.5kN");
-            default: return units[pick(units.size())];
+            case 0:
+                return {};
+            case 1:
+                return pick(40) == 0 ? megabyte : QString("1e308");
+            case 2:
+                return QString::fromUtf8("\x01\x02\t\n\x7f") + QString::number(pick(100));
+            case 3:
+                return QStringLiteral("Força ção 😀 ∞");
+            case 4:
+                return QStringLiteral("\u202e٣٫٥ مرحبا 12");
+            case 5:
+                return QStringLiteral("-0");
+            case 6:
+                return QStringLiteral("1e-330");
+            case 7:
+                return QStringLiteral("1e400");
+            case 8:
+                return QString(" ") + units[pick(units.size())];
+            case 9:
+                return units[pick(units.size())].toLower();
+            case 10:
+                return units[pick(units.size())] + " ";
+            case 11:
+                return QString::number(std::ldexp(pick(2000) - 1000, pick(2000) - 1000), 'g', 17);
+            case 12:
+                return QStringLiteral("12.5kN");
+            default:
+                return units[pick(units.size())];
             }
         };
 
