@@ -17,6 +17,14 @@ void emptyFrom(FieldSet& fields, std::size_t from, int row) {
 
 } // namespace
 
+const Quantity& quantityOf(Control control) {
+    for (const Quantity& q : quantities) {
+        if (q.values == control || q.unitNames == control || q.selector == control)
+            return q;
+    }
+    return quantities.front(); // every control belongs to one quantity
+}
+
 void programa01(Module1& m, FieldSet& fields) {
     const char separator = fields.decimalSeparator();
     std::array<bool, quantities.size()> inputKnown{};

@@ -53,6 +53,9 @@ inline constexpr std::array<Quantity, 3> quantities{{
 }};
 // clang-format on
 
+// The quantity a control belongs to.
+const Quantity& quantityOf(Control control);
+
 // Converts the inputs and writes all 31 output boxes. An output whose unit,
 // or whose quantity's input unit, is not a unit of that quantity is left
 // empty. An input or result beyond the range of a double stops the pass with

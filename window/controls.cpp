@@ -45,12 +45,6 @@ constexpr Column columns[] = {
 };
 constexpr int firstRowTop = 840, rowHeight = 285;
 
-const Quantity& quantityOf(Control control) {
-    return *std::find_if(quantities.begin(), quantities.end(), [control](const Quantity& q) {
-        return q.values == control || q.unitNames == control || q.selector == control;
-    });
-}
-
 QString accessibleNameOf(Kind kind, Control control, Other other, int index) {
     switch (other) {
     case Other::Command1:

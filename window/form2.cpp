@@ -133,11 +133,6 @@ bool isSelector(Control control) {
     return control == Control::Combo1 || control == Control::Combo2 || control == Control::Combo3;
 }
 
-const Quantity& quantityOf(Control selector) {
-    return *std::find_if(quantities.begin(), quantities.end(),
-                         [selector](const Quantity& q) { return q.selector == selector; });
-}
-
 QString portugueseDescription(int number, std::string_view description) {
     if (number == overflowErrorNumber)
         return QStringLiteral("Estouro");
