@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -108,13 +109,19 @@ QIcon windowIcon16() {
 
 // "MS Sans Serif", or where it is missing the nearest narrow sans serif: the
 // columns are too narrow for the wide default sans of some desktops.
-QFont dialogFont(double points, bool bold) {
-    const QString family = QStringLiteral("MS Sans Serif");
-    QFont::insertSubstitutions(family, {QStringLiteral("Microsoft Sans Serif"),
-                                        QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                        QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
+// Looked up in the list of installed families: asking the font system about
+// a missing family costs more than building the whole window.
+QString dialogFamily() {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family :
+         {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"}) {
+        if (installed.contains(QLatin1String(family)))
+            return QLatin1String(family);
+    }
+    return {};
+}
+
+QFont resized(QFont font, double points, bool bold) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -171,7 +178,9 @@ private:
 Form2::Form2(QWidget* parent) : QWidget(parent), fields_(std::make_unique<Fields>(*this)) {
     setWindowTitle(caption);
     // The small dialog font: the columns are sized in pixels for it.
-    setFont(dialogFont(8, false));
+    QFont small(dialogFamily());
+    small.setStyleHint(QFont::SansSerif);
+    setFont(resized(small, 8, false));
     setWindowIcon(windowIcon16());
     resize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
     createControls();
@@ -250,7 +259,7 @@ void Form2::createControls() {
 
 QLabel* Form2::createLabel(const ControlRow& row) {
     auto* label = new QLabel(row.text, this);
-    label->setFont(dialogFont(13.5, true));
+    label->setFont(resized(font(), 13.5, true));
     label->setToolTip(conventionTip);
     (row.other == Other::Label1 ? Label1 : row.other == Other::Label2 ? Label2 : Label3) = label;
     return label;
@@ -259,7 +268,7 @@ QLabel* Form2::createLabel(const ControlRow& row) {
 QPushButton* Form2::createButton(const ControlRow& row) {
     auto* button = new QPushButton(row.text, this);
     if (row.other == Other::Command1) {
-        button->setFont(dialogFont(24, false));
+        button->setFont(resized(font(), 24, false));
         button->setDefault(true);
         connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
         Command1 = button;
