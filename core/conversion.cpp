@@ -34,8 +34,9 @@ void programa01(Module1& m, FieldSet& fields) {
         for (std::size_t k = 0; k < quantities.size(); ++k) {
             const Quantity& quantity = quantities[k];
             m.unidade = fields.text(quantity.selector, 0);
-            inputKnown[k] = quantity.lookUp(m);
-            fields.unitChecked(quantity.selector, 0, inputKnown[k]);
+            const Unit* unit = quantity.lookUp(m);
+            fields.unitChecked(quantity.selector, 0, unit);
+            inputKnown[k] = unit != nullptr;
             const Reading reading = readNumber(fields.text(quantity.values, 0), separator);
             fields.inputRead(quantity.values, reading);
             const double value = inputKnown[k] ? reading.value * m.fator : 0.0;
@@ -48,9 +49,9 @@ void programa01(Module1& m, FieldSet& fields) {
             const Quantity& quantity = quantities[q];
             for (; row <= quantity.rows(); ++row) {
                 m.unidade = fields.text(quantity.unitNames, row);
-                const bool known = quantity.lookUp(m);
-                fields.unitChecked(quantity.unitNames, row, known);
-                if (!known || !inputKnown[q]) {
+                const Unit* unit = quantity.lookUp(m);
+                fields.unitChecked(quantity.unitNames, row, unit);
+                if (!unit || !inputKnown[q]) {
                     fields.setText(quantity.values, row, {});
                     continue;
                 }

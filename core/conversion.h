@@ -26,9 +26,9 @@ public:
     virtual void setText(Control control, int index, std::string_view text) = 0;
     // The separator numbers are written with and read with, besides ".".
     virtual char decimalSeparator() const = 0;
-    // After each selector or unit-name box is looked up: does its quantity
-    // know the name it holds?
-    virtual void unitChecked(Control control, int index, bool known) = 0;
+    // After each selector or unit-name box is looked up: the unit its name
+    // stands for, or null when its quantity does not know the name.
+    virtual void unitChecked(Control control, int index, const Unit* unit) = 0;
     // After each input box is read: the number taken from it, and whether
     // the whole text took part in it.
     virtual void inputRead(Control control, const Reading& reading) = 0;
@@ -40,7 +40,7 @@ struct Quantity {
     Control unitNames;
     Control selector;
     std::span<const Unit> units; // one output row per unit, in this order
-    bool (*lookUp)(Module1&);
+    const Unit* (*lookUp)(Module1&);
     double Module1::*inBaseUnit;
     int rows() const { return static_cast<int>(units.size()); }
 };

@@ -76,14 +76,11 @@ struct Module1 {
     double tensao = 0.0;  // latest stress input, in Kgf/cm2
 };
 
-// Each stores the factor of `m.unidade` in `m.fator` and returns true when
-// its own table knows the name; otherwise leaves `m.fator` as it was and
-// returns false.
-bool QuintoraForça(Module1& m);
-bool QuintoraMomento(Module1& m);
-bool QuintoraTensao(Module1& m);
-
-// The table entry named exactly `name`, in any of the three tables, or null.
-const Unit* findUnit(std::string_view name);
+// Each looks `m.unidade` up in its own table: when found, stores its factor
+// in `m.fator` and returns the entry; otherwise leaves `m.fator` as it was
+// and returns null.
+const Unit* QuintoraForça(Module1& m);
+const Unit* QuintoraMomento(Module1& m);
+const Unit* QuintoraTensao(Module1& m);
 
 } // namespace quintora

@@ -72,7 +72,25 @@ QString accessibleNameOf(Kind kind, Control control, Other other, int index) {
            QString::fromUtf8(q.units[static_cast<std::size_t>(index - 1)].name);
 }
 
-std::vector<ControlRow> buildTable() {
+const char* nameOf(Control control) {
+    static constexpr const char* names[] = {"Text1", "Text2",  "Text3",  "Text4", "Text5",
+                                            "Text6", "Combo1", "Combo2", "Combo3"};
+    return names[static_cast<int>(control)];
+}
+
+const char* nameOf(Other other) {
+    static constexpr const char* names[] = {"",       "Label1",   "Label2",
+                                            "Label3", "Command1", "Command2"};
+    return names[static_cast<int>(other)];
+}
+
+int toPixels(int twips) {
+    return static_cast<int>(std::lround(twips / double(twipsPerPixel)));
+}
+
+} // namespace
+
+std::vector<ControlRow> controlTable() {
     std::vector<ControlRow> table;
     for (const Single& s : singles) {
         QString text = s.text ? QString::fromUtf16(s.text)
@@ -95,24 +113,6 @@ std::vector<ControlRow> buildTable() {
     return table;
 }
 
-const char* nameOf(Control control) {
-    static constexpr const char* names[] = {"Text1", "Text2",  "Text3",  "Text4", "Text5",
-                                            "Text6", "Combo1", "Combo2", "Combo3"};
-    return names[static_cast<int>(control)];
-}
-
-const char* nameOf(Other other) {
-    static constexpr const char* names[] = {"",       "Label1",   "Label2",
-                                            "Label3", "Command1", "Command2"};
-    return names[static_cast<int>(other)];
-}
-
-int toPixels(int twips) {
-    return static_cast<int>(std::lround(twips / double(twipsPerPixel)));
-}
-
-} // namespace
-
 QString ControlRow::objectName() const {
     const QString name =
         QString::fromLatin1(other == Other::None ? nameOf(control) : nameOf(other));
@@ -122,10 +122,6 @@ QString ControlRow::objectName() const {
 QRect ControlRow::pixels() const {
     const int x = toPixels(left), y = toPixels(top);
     return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
-}
-
-std::vector<ControlRow> controlTable() {
-    return buildTable();
 }
 
 QString heading(const Quantity& quantity) {

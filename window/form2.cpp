@@ -163,8 +163,8 @@ public:
             ->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
     char decimalSeparator() const override { return separator_; }
-    void unitChecked(Control control, int index, bool known) override {
-        form_.markUnit(control, index, known);
+    void unitChecked(Control control, int index, const Unit* unit) override {
+        form_.markUnit(control, index, unit);
     }
     void inputRead(Control control, const Reading& reading) override {
         form_.markInput(control, reading, separator_);
@@ -323,10 +323,10 @@ QWidget* Form2::field(Control control, int index) const {
 
 void Form2::Form_Load() {
     for (const Quantity& q : quantities)
-        markUnit(q.selector, 0, true);
+        markUnit(q.selector, 0, &q.units.front());
     for (const Quantity& q : quantities)
         for (int i = 1; i <= q.rows(); ++i)
-            markUnit(q.unitNames, i, true);
+            markUnit(q.unitNames, i, &q.units[static_cast<std::size_t>(i - 1)]);
 }
 
 void Form2::Command1_Click() {
@@ -350,14 +350,11 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void Form2::markUnit(Control control, int index, bool known) {
+void Form2::markUnit(Control control, int index, const Unit* unit) {
     QWidget* widget = field(control, index);
-    setBase(widget, known ? unitBackground : markBackground);
-    QString tip = unknownUnitTip;
-    if (known) {
-        const Unit* unit = findUnit(fields_->text(control, index));
-        tip = unit ? QString::fromUtf8(unit->spoken.data(), unit->spoken.size()) : QString();
-    }
+    setBase(widget, unit ? unitBackground : markBackground);
+    const QString tip =
+        unit ? QString::fromUtf8(unit->spoken.data(), unit->spoken.size()) : unknownUnitTip;
     if (widget->toolTip() != tip)
         widget->setToolTip(tip);
 }

@@ -72,7 +72,7 @@ private:
     template <class Self> static auto& selectorOf(Self& self, Control control);
     QPushButton* button(Other which) const;
     void Form_Load();
-    void markUnit(Control control, int index, bool known);
+    void markUnit(Control control, int index, const Unit* unit);
     void markInput(Control control, const Reading& reading, char separator);
     void reportError(int number, const QString& description);
 

@@ -23,8 +23,8 @@ void MemoryFields::setText(Control control, int index, std::string_view text) {
     texts_[slot(control)].at(static_cast<std::size_t>(index)) = text;
 }
 
-void MemoryFields::unitChecked(Control control, int index, bool known) {
-    known_[slot(control)].at(static_cast<std::size_t>(index)) = known ? 1 : 2;
+void MemoryFields::unitChecked(Control control, int index, const Unit* unit) {
+    known_[slot(control)].at(static_cast<std::size_t>(index)) = unit ? 1 : 2;
 }
 
 void MemoryFields::inputRead(Control control, const Reading& reading) {
