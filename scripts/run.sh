@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${build_packages[@]}"
-cmake --preset default -DQUINTORA_WINDOW=ON -DQUINTORA_TESTS=OFF -DQUINTORA_BENCH=OFF >/dev/null
-cmake --build --preset default -j"$(nproc)"
-exec ./build/default/app/quintora "$@"
+cmake --preset package >/dev/null
+cmake --build --preset package -j"$(nproc)" --target quintora
+exec ./build/package/app/quintora "$@"

@@ -6,12 +6,12 @@ cd "$(dirname "$0")/.."
 if [ -z "${SCREENSHOT_INNER:-}" ]; then
     source scripts/deps.sh
     install_missing "${build_packages[@]}" xvfb xauth xdotool imagemagick
-    cmake --preset default -DQUINTORA_WINDOW=ON >/dev/null
-    cmake --build --preset default -j"$(nproc)" --target quintora
+    cmake --preset package >/dev/null
+    cmake --build --preset package -j"$(nproc)" --target quintora
     exec env SCREENSHOT_INNER=1 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 640x480x24" "$0" "$@"
 fi
 
-./build/default/app/quintora &
+./build/package/app/quintora &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quintora 2 \(Darvello\)$' | head -1)

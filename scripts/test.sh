@@ -12,7 +12,7 @@ install_missing "${build_packages[@]}" libgtest-dev libbenchmark-dev libxcb1-dev
 jobs=$(nproc)
 
 echo "== Build and tests"
-cmake --preset default -DQUINTORA_WINDOW=ON -DQUINTORA_TESTS=ON -DQUINTORA_BENCH=ON >/dev/null
+cmake --preset default >/dev/null
 cmake --build --preset default -j"$jobs"
 ctest --preset default -j"$jobs"
 
