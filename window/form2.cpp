@@ -38,12 +38,16 @@ const QString Form2::conventionTip =
 
 namespace {
 
-void setBase(QWidget* widget, const QColor& color) {
-    if (widget->palette().color(QPalette::Base) == color)
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, color);
-    widget->setPalette(palette);
+// Paints a control's background and sets its tooltip, touching neither when
+// it already has it: every pass marks all 37 unit names and inputs.
+void mark(QWidget* widget, const QColor& background, const QString& tip) {
+    if (widget->palette().color(QPalette::Base) != background) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Base, background);
+        widget->setPalette(palette);
+    }
+    if (widget->toolTip() != tip)
+        widget->setToolTip(tip);
 }
 
 // The selectors are narrow: a slimmer drop-down arrow leaves their edit
@@ -351,24 +355,17 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form2::markUnit(Control control, int index, const Unit* unit) {
-    QWidget* widget = field(control, index);
-    setBase(widget, unit ? unitBackground : markBackground);
-    const QString tip =
-        unit ? QString::fromUtf8(unit->spoken.data(), unit->spoken.size()) : unknownUnitTip;
-    if (widget->toolTip() != tip)
-        widget->setToolTip(tip);
+    mark(field(control, index), unit ? unitBackground : markBackground,
+         unit ? QString::fromUtf8(unit->spoken.data(), unit->spoken.size()) : unknownUnitTip);
 }
 
 void Form2::markInput(Control control, const Reading& reading, char separator) {
-    QLineEdit* input = box(control, 0);
-    if (reading.whole) {
-        setBase(input, palette().color(QPalette::Base));
-        input->setToolTip({});
-    } else {
-        setBase(input, markBackground);
-        input->setToolTip(QStringLiteral("Lido como ") +
-                          QString::fromStdString(writeNumber(reading.value, separator)));
-    }
+    if (reading.whole)
+        mark(box(control, 0), palette().color(QPalette::Base), {});
+    else
+        mark(box(control, 0), markBackground,
+             QStringLiteral("Lido como ") +
+                 QString::fromStdString(writeNumber(reading.value, separator)));
 }
 
 void Form2::reportError(int number, const QString& description) {

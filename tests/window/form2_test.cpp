@@ -358,6 +358,16 @@ private slots:
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
         QCOMPARE(QCoreApplication::exec(), 0);
     }
+
+    void enterOnAFocusedSaiPressesSaiNotEquals() {
+        QTimer::singleShot(0, form->Command2, [this] {
+            form->Command2->setFocus();
+            QTest::keyClick(form->Command2, Qt::Key_Return);
+        });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(form->Text1[1]->text().isEmpty());
+    }
 };
 
 int main(int argc, char* argv[]) {
