@@ -15,6 +15,10 @@ void emptyFrom(FieldSet& fields, std::size_t from, int row) {
     }
 }
 
+Stop overflowAt(Control control, int index) {
+    return {overflowError, control, index};
+}
+
 } // namespace
 
 const Quantity& quantityOf(Control control) {
@@ -25,46 +29,44 @@ const Quantity& quantityOf(Control control) {
     return quantities.front(); // every control belongs to one quantity
 }
 
-void programa01(Module1& m, FieldSet& fields) {
+std::optional<Stop> programa01(Module1& m, FieldSet& fields) {
     const char separator = fields.decimalSeparator();
     std::array<bool, quantities.size()> inputKnown{};
-    std::size_t q = 0;
-    int row = 1;
-    try {
-        for (std::size_t k = 0; k < quantities.size(); ++k) {
-            const Quantity& quantity = quantities[k];
-            m.unidade = fields.text(quantity.selector, 0);
-            const Unit* unit = quantity.lookUp(m);
-            fields.unitChecked(quantity.selector, 0, unit);
-            inputKnown[k] = unit != nullptr;
-            const Reading reading = readNumber(fields.text(quantity.values, 0), separator);
-            fields.inputRead(quantity.values, reading);
-            const double value = inputKnown[k] ? reading.value * m.fator : 0.0;
-            if (std::isinf(value))
-                throw overflowError();
-            m.*quantity.inBaseUnit = value;
+    for (std::size_t k = 0; k < quantities.size(); ++k) {
+        const Quantity& quantity = quantities[k];
+        m.unidade = fields.text(quantity.selector, 0);
+        const Unit* unit = quantity.lookUp(m);
+        fields.unitChecked(quantity.selector, 0, unit);
+        inputKnown[k] = unit != nullptr;
+        const Reading reading = readNumber(fields.text(quantity.values, 0), separator);
+        fields.inputRead(quantity.values, reading);
+        const double value = inputKnown[k] ? reading.value * m.fator : 0.0;
+        if (reading.overflow || std::isinf(value)) {
+            emptyFrom(fields, 0, 1);
+            return overflowAt(quantity.values, 0);
         }
-        char text[maxNumberText];
-        for (; q < quantities.size(); ++q, row = 1) {
-            const Quantity& quantity = quantities[q];
-            for (; row <= quantity.rows(); ++row) {
-                m.unidade = fields.text(quantity.unitNames, row);
-                const Unit* unit = quantity.lookUp(m);
-                fields.unitChecked(quantity.unitNames, row, unit);
-                if (!unit || !inputKnown[q]) {
-                    fields.setText(quantity.values, row, {});
-                    continue;
-                }
-                const double result = m.*quantity.inBaseUnit / m.fator;
-                if (std::isinf(result))
-                    throw overflowError();
-                fields.setText(quantity.values, row, {text, writeNumber(result, separator, text)});
-            }
-        }
-    } catch (const RuntimeError&) {
-        emptyFrom(fields, q, row);
-        throw;
+        m.*quantity.inBaseUnit = value;
     }
+    char text[maxNumberText];
+    for (std::size_t q = 0; q < quantities.size(); ++q) {
+        const Quantity& quantity = quantities[q];
+        for (int row = 1; row <= quantity.rows(); ++row) {
+            m.unidade = fields.text(quantity.unitNames, row);
+            const Unit* unit = quantity.lookUp(m);
+            fields.unitChecked(quantity.unitNames, row, unit);
+            if (!unit || !inputKnown[q]) {
+                fields.setText(quantity.values, row, {});
+                continue;
+            }
+            const double result = m.*quantity.inBaseUnit / m.fator;
+            if (std::isinf(result)) {
+                emptyFrom(fields, q, row);
+                return overflowAt(quantity.values, row);
+            }
+            fields.setText(quantity.values, row, {text, writeNumber(result, separator, text)});
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace quintora

@@ -9,6 +9,7 @@
 #include "number.h"
 #include "units.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,11 +57,21 @@ inline constexpr std::array<Quantity, 3> quantities{{
 // The quantity a control belongs to.
 const Quantity& quantityOf(Control control);
 
+// Where a pass stopped, and why: the input box (index 0) whose number, or
+// whose number in the base unit, is beyond the range of a double, or the
+// output row whose result is.
+struct Stop {
+    RuntimeError error;
+    Control control;
+    int index;
+    bool operator==(const Stop&) const = default;
+};
+
 // Converts the inputs and writes all 31 output boxes. An output whose unit,
 // or whose quantity's input unit, is not a unit of that quantity is left
 // empty. An input or result beyond the range of a double stops the pass with
-// RuntimeError (overflow); every output box the pass had not written by then
-// is emptied, so none shows a result of an earlier pass.
-void programa01(Module1& m, FieldSet& fields);
+// the overflow error, returned; every output box the pass had not written by
+// then is emptied, so none shows a result of an earlier pass.
+[[nodiscard]] std::optional<Stop> programa01(Module1& m, FieldSet& fields);
 
 } // namespace quintora

@@ -1,11 +1,13 @@
 #include "number.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <system_error>
 
 namespace quintora {
 namespace {
@@ -120,13 +122,11 @@ Reading readNumber(std::string_view text, char decimalSeparator) {
         char* end = std::copy_n(digits.data(), count, buffer.data());
         *end++ = 'e';
         end = std::to_chars(end, buffer.data() + buffer.size(), scale).ptr;
-        const auto result = std::from_chars(buffer.data(), end, value);
-        if (result.ec == std::errc::result_out_of_range) {
-            // Decimal exponent of the leading digit tells overflow from underflow.
-            if (static_cast<std::int64_t>(count) - 1 + scale > 0)
-                throw overflowError();
-            value = 0.0;
-        }
+        // Correctly rounded however many digits; beyond the range of a
+        // double it gives infinity, below it zero.
+        fast_float::from_chars(buffer.data(), end, value);
+        if (std::isinf(value))
+            return {0.0, whole, true};
     }
     return {negative ? -value : value, whole};
 }

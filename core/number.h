@@ -6,35 +6,31 @@
 #pragma once
 
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace quintora {
 
-// An arithmetic fault that stops a conversion pass. It carries what the user
-// will be told: an error number and its description.
-class RuntimeError : public std::runtime_error {
-public:
-    RuntimeError(int number, const char* description)
-        : std::runtime_error(description), number_(number) {}
-    int number() const noexcept { return number_; }
-    std::string_view description() const noexcept { return what(); }
-
-private:
-    int number_;
+// An arithmetic fault that stops a conversion pass, as a value: the core
+// raises no exceptions, so that it builds the same for every target. It
+// carries what the user will be told: an error number and its description.
+struct RuntimeError {
+    int number;
+    std::string_view description;
+    bool operator==(const RuntimeError&) const = default;
 };
 
 inline constexpr int overflowErrorNumber = 6;
-inline RuntimeError overflowError() {
-    return {overflowErrorNumber, "Overflow"};
-}
+inline constexpr RuntimeError overflowError{overflowErrorNumber, "Overflow"};
 
 struct Reading {
     double value = 0.0;
     // True when every character of the text took part in the number (blanks
     // aside); an empty or blank text counts as whole.
     bool whole = true;
+    // The number lies beyond the range of a double: the overflow error.
+    // `value` is then 0.
+    bool overflow = false;
 };
 
 // Reads a decimal number from the left of `text`, leniently: blanks, tabs and
@@ -42,8 +38,8 @@ struct Reading {
 // separator, and so is `decimalSeparator`; an exponent "E"/"e" with optional
 // sign is accepted; reading stops at the first character that cannot continue
 // the number, and a text that does not begin with a number reads as 0.
-// A number too small for a double reads as 0.
-// Throws RuntimeError (overflow) for a number beyond the range of a double.
+// A number too small for a double reads as 0; one beyond its range sets
+// `overflow`.
 Reading readNumber(std::string_view text, char decimalSeparator);
 
 // The longest text writeNumber can produce, e.g. "-1.23456789012345E+308".

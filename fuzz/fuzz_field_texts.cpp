@@ -47,11 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Module1 module;
     for (int pass = 0; pass < 2; ++pass) {
         fields.written.clear();
-        try {
-            programa01(module, fields);
-        } catch (const RuntimeError& e) {
-            require(e.number() == overflowErrorNumber, "only overflow is raised");
-        }
+        if (const std::optional<Stop> stop = programa01(module, fields))
+            require(stop->error == overflowError, "only overflow is raised");
         for (const Quantity& q : quantities) {
             for (int i = 1; i <= q.rows(); ++i) {
                 require(fields.written.count({q.values, i}) == 1, "every output is written");

@@ -334,11 +334,9 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() {
-    try {
-        programa01(module1_, *fields_);
-    } catch (const RuntimeError& error) {
-        reportError(error.number(), portugueseDescription(error.number(), error.description()));
-    }
+    if (const std::optional<Stop> stop = programa01(module1_, *fields_))
+        reportError(stop->error.number,
+                    portugueseDescription(stop->error.number, stop->error.description));
 }
 
 void Form2::Command2_Click() {

@@ -48,14 +48,10 @@ TEST(ReadNumber, NegativeZeroKeepsItsSign) {
 
 TEST(ReadNumber, BeyondTheRangeOfADoubleIsTheOverflowError) {
     for (const char* text : {"1e400", "-1e400", "1.8e308", "1e99999999999999999999999"}) {
-        try {
-            readNumber(text, '.');
-            ADD_FAILURE() << text << " was read";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), 6) << text;
-            EXPECT_EQ(e.description(), "Overflow") << text;
-        }
+        EXPECT_TRUE(readNumber(text, '.').overflow) << text;
+        EXPECT_EQ(readNumber(text, '.').value, 0) << text;
     }
+    EXPECT_FALSE(readNumber("1.7976931348623157e308", '.').overflow);
 }
 
 TEST(ReadNumber, VeryLongTextsRoundCorrectly) {
@@ -66,7 +62,7 @@ TEST(ReadNumber, VeryLongTextsRoundCorrectly) {
     EXPECT_EQ(readNumber("9007199254740993" + std::string(3000, '0') + "1e-3001", '.').value,
               9007199254740994.0);
     EXPECT_EQ(readNumber("0." + std::string(400, '0') + "1e401", '.').value, 1);
-    EXPECT_THROW(readNumber(std::string(5000, '1'), '.'), RuntimeError);
+    EXPECT_TRUE(readNumber(std::string(5000, '1'), '.').overflow);
 }
 
 TEST(ReadNumber, TheLocaleSeparatorIsAcceptedBesideThePoint) {
