@@ -1,16 +1,50 @@
+// Quintora 2 on Linux: reads the command line, then opens the Qt window.
+#include "application.h"
+#include "command_line.h"
 #include "form2.h"
+#include "version.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Qt's own options, which QApplication reads and takes out of the arguments.
+constexpr quintora::ToolkitOption qtOptions[] = {
+    {"-platform", true},        {"-platformpluginpath", true}, {"-platformtheme", true},
+    {"-plugin", true},          {"-qmljsdebugger", true},      {"-qwindowgeometry", true},
+    {"-qwindowicon", true},     {"-qwindowtitle", true},       {"-reverse", false},
+    {"-session", true},         {"-style", true},              {"-stylesheet", true},
+    {"-widgetcount", false},    {"-display", true},            {"-geometry", true},
+    {"-title", true},           {"-icon", true},               {"-name", true},
+    {"-visual", true},          {"-nograb", false},            {"-dograb", false},
+    {"-sync", false},
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const quintora::CommandLine line =
+        quintora::readCommandLine(arguments, "quintora", qtOptions);
+    if (line.action != quintora::CommandLine::Action::Run) {
+        std::fputs(line.text.c_str(), line.action == quintora::CommandLine::Action::Answer ? stdout : stderr);
+        return line.exitCode;
+    }
+    bool styleAsked = std::getenv("QT_STYLE_OVERRIDE") && *std::getenv("QT_STYLE_OVERRIDE");
+    for (std::string_view argument : arguments)
+        styleAsked = styleAsked || argument == "-style" || argument.starts_with("-style=");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintora 2"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(QUINTORA_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Darvello"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.darvello.Quintora"));
-    // Fusion draws the palette colours alike on every desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    quintora::prepareApplication(app, styleAsked);
 
     quintora::Form2 form;
     form.show();

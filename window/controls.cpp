@@ -1,75 +1,106 @@
 #include "controls.h"
 
+#include "texts.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace quintora {
 namespace {
 
+// Headings, the note of the convention, the input row and the buttons; tab
+// positions are worked out below.
 struct Single {
     Kind kind;
     Control control;
     Other other;
-    int index, left, top, width, height, tab;
-    const char16_t* text;
+    int index, left, top, width, height;
+    FontRole font;
+    std::string_view text, toolTip;
 };
 
-// Headings, the input row and the two buttons.
+// clang-format off
 constexpr Single singles[] = {
-    {Kind::Label,    {},              Other::Label1,   -1, 120,  0,    855,  375,  70, u"Força" },
-    {Kind::Label,    {},              Other::Label2,   -1, 2040, 0,    1815, 375,  71, u"Momento"},
-    {Kind::Label,    {},              Other::Label3,   -1, 4250, 0,    1215, 375,  72, u"Tensão"},
-    {Kind::TextBox,  Control::Text1,  Other::None,     0,  120,  480,  1095, 315,  1,  u"1"      },
-    {Kind::ComboBox, Control::Combo1, Other::None,     -1, 1215, 480,  720,  315,  2,  nullptr   },
-    {Kind::TextBox,  Control::Text3,  Other::None,     0,  2040, 480,  1095, 315,  3,  u"1"      },
-    {Kind::ComboBox, Control::Combo2, Other::None,     -1, 3135, 480,  1005, 315,  4,  nullptr   },
-    {Kind::TextBox,  Control::Text5,  Other::None,     0,  4250, 480,  1095, 315,  5,  u"1"      },
-    {Kind::ComboBox, Control::Combo3, Other::None,     -1, 5340, 480,  1005, 315,  6,  nullptr   },
-    {Kind::Button,   {},              Other::Command1, -1, 120,  3000, 1695, 1095, 0,  u"="      },
-    {Kind::Button,   {},              Other::Command2, -1, 120,  4095, 1695, 1095, 7,  u"Sai"    },
+    {Kind::Label,    {},              Other::Label1,   -1, 120,  0,    855,  375,  FontRole::Heading, "Força",                 texts::conventionTip},
+    {Kind::Label,    {},              Other::Label2,   -1, 2040, 0,    1815, 375,  FontRole::Heading, "Momento",               texts::conventionTip},
+    {Kind::Label,    {},              Other::Label3,   -1, 4250, 0,    1215, 375,  FontRole::Heading, "Tensão",                texts::conventionTip},
+    {Kind::Label,    {},              Other::Label4,   -1, 120,  2355, 1695, 270,  FontRole::Window,  texts::conventionNote,   texts::conventionTip},
+    {Kind::TextBox,  Control::Text1,  Other::None,     0,  120,  480,  1095, 315,  FontRole::Window,  "1",                     {}},
+    {Kind::ComboBox, Control::Combo1, Other::None,     -1, 1215, 480,  720,  315,  FontRole::Window,  {},                      {}},
+    {Kind::TextBox,  Control::Text3,  Other::None,     0,  2040, 480,  1095, 315,  FontRole::Window,  "1",                     {}},
+    {Kind::ComboBox, Control::Combo2, Other::None,     -1, 3135, 480,  1005, 315,  FontRole::Window,  {},                      {}},
+    {Kind::TextBox,  Control::Text5,  Other::None,     0,  4250, 480,  1095, 315,  FontRole::Window,  "1",                     {}},
+    {Kind::ComboBox, Control::Combo3, Other::None,     -1, 5340, 480,  1005, 315,  FontRole::Window,  {},                      {}},
+    {Kind::Button,   {},              Other::Command1, -1, 120,  3000, 1695, 1095, FontRole::Equals,  texts::equals,           {}},
+    {Kind::Button,   {},              Other::Command2, -1, 120,  4095, 1695, 1095, FontRole::Window,  texts::sai,              {}},
 };
 
 // Output rows: a column of value boxes and a column of unit-name boxes per
-// quantity; row i sits at 840 + 285 (i - 1) and takes tab position tab + i.
+// quantity; row i of every column sits at 840 + 285 (i - 1).
 struct Column {
     Control control;
-    int left, width, tab;
+    int left, width;
 };
 constexpr Column columns[] = {
-    {Control::Text1, 120,  1095, 7 },
-    {Control::Text2, 1215, 720,  11},
-    {Control::Text3, 2040, 1095, 15},
-    {Control::Text4, 3135, 1005, 27},
-    {Control::Text5, 4250, 1095, 39},
-    {Control::Text6, 5340, 975,  54},
+    {Control::Text1, 120,  1095},
+    {Control::Text2, 1215, 720 },
+    {Control::Text3, 2040, 1095},
+    {Control::Text4, 3135, 1005},
+    {Control::Text5, 4250, 1095},
+    {Control::Text6, 5340, 975 },
 };
+// clang-format on
 constexpr int firstRowTop = 840, rowHeight = 285;
 
-QString accessibleNameOf(Kind kind, Control control, Other other, int index) {
-    switch (other) {
+// Tab positions: "=" first, then each quantity's input value and selector,
+// "Sai", the output columns one after the other, and the labels last.
+constexpr int saiTab = 1 + 2 * static_cast<int>(quantities.size());
+
+int quantityNumber(Control control) {
+    return static_cast<int>(&quantityOf(control) - quantities.data());
+}
+
+// The tab position of the first row of an output column; of a control
+// outside the columns, the position after the last row.
+int firstOutputTab(Control control) {
+    int tab = saiTab + 1;
+    for (const Column& c : columns) {
+        if (c.control == control)
+            return tab;
+        tab += quantityOf(c.control).rows();
+    }
+    return tab;
+}
+
+int tabOf(const Single& s) {
+    switch (s.other) {
     case Other::Command1:
-        return QStringLiteral("Converter (=)");
+        return 0;
     case Other::Command2:
-        return QStringLiteral("Sai");
+        return saiTab;
     case Other::Label1:
-        return heading(quantities[0]);
     case Other::Label2:
-        return heading(quantities[1]);
     case Other::Label3:
-        return heading(quantities[2]);
+    case Other::Label4:
+        return firstOutputTab(Control::Combo1) + static_cast<int>(s.other) -
+               static_cast<int>(Other::Label1);
     case Other::None:
         break;
     }
-    const Quantity& q = quantityOf(control);
-    const QString name = heading(q);
-    if (kind == Kind::ComboBox)
-        return name + QStringLiteral(", unidade de entrada");
-    if (index == 0)
-        return name + QStringLiteral(", valor de entrada");
-    if (control == q.unitNames)
-        return name + QStringLiteral(", unidade da linha %1").arg(index);
-    return name + QStringLiteral(", resultado em ") +
-           QString::fromUtf8(q.units[static_cast<std::size_t>(index - 1)].name);
+    return 1 + 2 * quantityNumber(s.control) + (s.kind == Kind::ComboBox ? 1 : 0);
+}
+
+std::string spokenNameOf(const Single& s) {
+    switch (s.other) {
+    case Other::Command1:
+        return std::string(texts::equalsSpoken);
+    case Other::Label4:
+        return std::string(texts::conventionSpoken);
+    case Other::None:
+        return texts::spokenName(s.control, s.kind == Kind::ComboBox ? 0 : s.index);
+    default:
+        return std::string(s.text);
+    }
 }
 
 const char* nameOf(Control control) {
@@ -79,13 +110,9 @@ const char* nameOf(Control control) {
 }
 
 const char* nameOf(Other other) {
-    static constexpr const char* names[] = {"",       "Label1",   "Label2",
-                                            "Label3", "Command1", "Command2"};
+    static constexpr const char* names[] = {"",       "Label1",   "Label2",  "Label3",
+                                            "Label4", "Command1", "Command2"};
     return names[static_cast<int>(other)];
-}
-
-int toPixels(int twips) {
-    return static_cast<int>(std::lround(twips / double(twipsPerPixel)));
 }
 
 } // namespace
@@ -93,43 +120,61 @@ int toPixels(int twips) {
 std::vector<ControlRow> controlTable() {
     std::vector<ControlRow> table;
     for (const Single& s : singles) {
-        QString text = s.text ? QString::fromUtf16(s.text)
-                              : QString::fromUtf8(quantityOf(s.control).units[0].name);
+        const std::string_view text =
+            s.kind == Kind::ComboBox ? quantityOf(s.control).units.front().name : s.text;
         table.push_back({s.kind, s.control, s.other, s.index, s.left, s.top, s.width, s.height,
-                         s.tab, text, accessibleNameOf(s.kind, s.control, s.other, s.index)});
+                         tabOf(s), s.font, text, s.toolTip, spokenNameOf(s)});
     }
     for (const Column& c : columns) {
         const Quantity& q = quantityOf(c.control);
         for (int i = 1; i <= q.rows(); ++i) {
-            const QString text =
-                c.control == q.unitNames
-                    ? QString::fromUtf8(q.units[static_cast<std::size_t>(i - 1)].name)
-                    : QString();
+            const std::string_view text =
+                c.control == q.unitNames ? q.units[static_cast<std::size_t>(i - 1)].name
+                                         : std::string_view();
             table.push_back({Kind::TextBox, c.control, Other::None, i, c.left,
-                             firstRowTop + rowHeight * (i - 1), c.width, rowHeight, c.tab + i, text,
-                             accessibleNameOf(Kind::TextBox, c.control, Other::None, i)});
+                             firstRowTop + rowHeight * (i - 1), c.width, rowHeight,
+                             firstOutputTab(c.control) + i - 1, FontRole::Window, text, {},
+                             texts::spokenName(c.control, i)});
         }
     }
     return table;
 }
 
-QString ControlRow::objectName() const {
-    const QString name =
-        QString::fromLatin1(other == Other::None ? nameOf(control) : nameOf(other));
-    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+FontSpec fontOf(FontRole role) {
+    constexpr std::string_view family = "MS Sans Serif";
+    switch (role) {
+    case FontRole::Heading:
+        return {family, 13.5, true};
+    case FontRole::Equals:
+        return {family, 24, false};
+    case FontRole::Window:
+        break;
+    }
+    return {family, 8, false};
 }
 
-QRect ControlRow::pixels() const {
-    const int x = toPixels(left), y = toPixels(top);
-    return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
+int twipsToPixels(int twips, int dpi) {
+    return static_cast<int>(std::lround(twips * double(dpi) / twipsPerInch));
 }
 
-QString heading(const Quantity& quantity) {
-    if (quantity.values == Control::Text1)
-        return QStringLiteral("Força");
-    if (quantity.values == Control::Text3)
-        return QStringLiteral("Momento");
-    return QStringLiteral("Tensão");
+std::string ControlRow::objectName() const {
+    const std::string name = other == Other::None ? nameOf(control) : nameOf(other);
+    return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+}
+
+PixelRect ControlRow::pixels(int dpi) const {
+    const int x = twipsToPixels(left, dpi), y = twipsToPixels(top, dpi);
+    return {x, y, twipsToPixels(left + width, dpi) - x, twipsToPixels(top + height, dpi) - y};
+}
+
+std::vector<const ControlRow*> tabOrder(const std::vector<ControlRow>& table) {
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& row : table)
+        if (row.takesFocus())
+            order.push_back(&row);
+    std::sort(order.begin(), order.end(),
+              [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
+    return order;
 }
 
 } // namespace quintora

@@ -8,4 +8,4 @@ for s in 64 128 256; do
 done
 convert -background none quintora.svg -resize 32x32 +dither -colors 16 PNG8:quintora-32.png
 convert quintora-32.png quintora-256.png quintora.ico
-python3 icon-to-header.py quintora-32.png ../icon_data.h
+python3 icon-to-header.py quintora-32.png ../qt/icon_data.h

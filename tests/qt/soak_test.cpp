@@ -1,6 +1,7 @@
 // Thousands of rounds of random typing and "=" presses with a fixed seed:
 // the window survives every one, outputs are always empty or number texts,
 // and a pass never alters what the user typed.
+#include "application.h"
 #include "form2.h"
 #include "number.h"
 
@@ -8,7 +9,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QtTest>
 
@@ -118,7 +118,7 @@ private slots:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    quintora::prepareApplication(app, false);
     SoakTest test;
     return QTest::qExec(&test, argc, argv);
 }

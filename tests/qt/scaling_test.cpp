@@ -1,6 +1,7 @@
 // The window at the scale factor in QT_SCALE_FACTOR (run at 1 and at 2):
 // everything scales together and, with the results of "=" shown, no text is
 // clipped by its control.
+#include "application.h"
 #include "form2.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QStyleOptionFrame>
 #include <QtTest>
 
@@ -104,7 +104,7 @@ private slots:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    quintora::prepareApplication(app, false);
     ScalingTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,54 +1,42 @@
 #include "form2.h"
 
-#include "controls.h"
-#include "conversion.h"
 #include "icon_data.h"
-#include "number.h"
+#include "texts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyleOptionComplex>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <limits>
 
 namespace quintora {
 
-const QString Form2::caption = QStringLiteral("Quintora 2 (Darvello)");
-const QColor Form2::unitBackground{192, 192, 192};
-const QColor Form2::markBackground{255, 192, 192};
-const QString Form2::unknownUnitTip = QStringLiteral("Unidade desconhecida");
-const QString Form2::conventionTip =
-    QStringLiteral("Convenção: 1 Kgf = 10 N (e não 9,80665 N) e 1 Tf = 1000 Kgf; "
-                   "assim, 1 MPa = 10 Kgf/cm2");
+QColor qcolor(Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+QString qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 namespace {
-
-// Paints a control's background and sets its tooltip, touching neither when
-// it already has it: every pass marks all 37 unit names and inputs.
-void mark(QWidget* widget, const QColor& background, const QString& tip) {
-    if (widget->palette().color(QPalette::Base) != background) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Base, background);
-        widget->setPalette(palette);
-    }
-    if (widget->toolTip() != tip)
-        widget->setToolTip(tip);
-}
 
 // The selectors are narrow: a slimmer drop-down arrow leaves their edit
 // field room for the longest unit name, "Kgf/mm2".
@@ -111,23 +99,9 @@ QIcon windowIcon16() {
     return QIcon(QPixmap::fromImage(image));
 }
 
-// "MS Sans Serif", or where it is missing the nearest narrow sans serif: the
-// columns are too narrow for the wide default sans of some desktops.
-// Looked up in the list of installed families: asking the font system about
-// a missing family costs more than building the whole window.
-QString dialogFamily() {
-    const QStringList installed = QFontDatabase::families();
-    for (const char* family :
-         {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"}) {
-        if (installed.contains(QLatin1String(family)))
-            return QLatin1String(family);
-    }
-    return {};
-}
-
-QFont resized(QFont font, double points, bool bold) {
-    font.setPointSizeF(points);
-    font.setBold(bold);
+QFont resized(QFont font, const FontSpec& spec) {
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
     return font;
 }
 
@@ -144,50 +118,86 @@ bool isSelector(Control control) {
     return control == Control::Combo1 || control == Control::Combo2 || control == Control::Combo3;
 }
 
-QString portugueseDescription(int number, std::string_view description) {
-    if (number == overflowErrorNumber)
-        return QStringLiteral("Estouro");
-    return QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size()));
+// Width a line edit has for its text: inside its frame and Qt's 2-pixel margins.
+int textRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    return contents.width() - 2 * 2;
+}
+
+// Every unit of the list shows at once and whole, in a popup that may be
+// wider than its selector.
+void showWholeList(QComboBox* combo) {
+    combo->setMaxVisibleItems(combo->count());
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    // Room for the item's margins and frame, as the popup draws them.
+    const int margins = 2 * combo->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, combo) +
+                        4 * combo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, combo) +
+                        combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo);
+    combo->view()->setMinimumWidth(widest + margins);
 }
 
 } // namespace
 
-// The controls as the conversion pass sees them.
-class Form2::Fields : public FieldSet {
+// The controls as Form2Logic sees them.
+class Form2::View : public FormView {
 public:
-    explicit Fields(Form2& form) : form_(form), separator_(localeSeparator()) {}
+    explicit View(Form2& form) : form_(form) {}
 
-    std::string text(Control control, int index) const override {
-        if (QComboBox* combo = form_.selector(control))
+    std::string text(Field f) const override {
+        if (QComboBox* combo = form_.selector(f.control))
             return combo->currentText().toStdString();
-        return form_.box(control, index)->text().toStdString();
+        return form_.box(f.control, f.index)->text().toStdString();
     }
-    void setText(Control control, int index, std::string_view text) override {
-        form_.box(control, index)
-            ->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    void setText(Field f, std::string_view text) override {
+        QLineEdit* edit = form_.box(f.control, f.index);
+        edit->setText(qstring(text));
+        edit->setCursorPosition(0); // shown from its first character
     }
-    char decimalSeparator() const override { return separator_; }
-    void unitChecked(Control control, int index, const Unit* unit) override {
-        form_.markUnit(control, index, unit);
+    bool fits(Field f, std::string_view text) const override {
+        const QLineEdit* edit = form_.box(f.control, f.index);
+        return edit->fontMetrics().horizontalAdvance(qstring(text)) <= textRoom(edit);
     }
-    void inputRead(Control control, const Reading& reading) override {
-        form_.markInput(control, reading, separator_);
+    void setLook(Field f, const Look& look) override {
+        QWidget* widget = form_.field(f.control, f.index);
+        const QPalette standard = QApplication::palette(widget);
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Base, look.background == Tint::Unit   ? qcolor(unitBackground)
+                                         : look.background == Tint::Mark ? qcolor(markBackground)
+                                                                         : standard.color(QPalette::Base));
+        palette.setColor(QPalette::Text, look.outOfDate ? qcolor(outOfDateText)
+                                                        : standard.color(QPalette::Text));
+        widget->setPalette(palette);
+        widget->setToolTip(qstring(look.toolTip));
+    }
+    void showError(std::string_view message) override {
+        QMessageBox box(QMessageBox::Critical, qstring(texts::caption), qstring(message),
+                        QMessageBox::Ok, &form_);
+        box.exec();
     }
 
 private:
     Form2& form_;
-    char separator_;
 };
 
-Form2::Form2(QWidget* parent) : QWidget(parent), fields_(std::make_unique<Fields>(*this)) {
-    setWindowTitle(caption);
-    // The small dialog font: the columns are sized in pixels for it.
-    QFont small(dialogFamily());
-    small.setStyleHint(QFont::SansSerif);
-    setFont(resized(small, 8, false));
+Form2::Form2(QWidget* parent)
+    : QWidget(parent), view_(std::make_unique<View>(*this)),
+      logic_(std::make_unique<Form2Logic>(*view_, localeSeparator())) {
+    setWindowTitle(qstring(texts::caption));
     setWindowIcon(windowIcon16());
-    resize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
+    resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     createControls();
+    // The platform's Quit (Ctrl+Q on Linux desktops) ends the program like "Sai".
+    auto* quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, &Form2::Command2_Click);
     Form_Load();
 }
 
@@ -218,7 +228,7 @@ template <class Self> auto& Form2::selectorOf(Self& self, Control control) {
 }
 
 void Form2::createControls() {
-    std::vector<ControlRow> table = controlTable();
+    const std::vector<ControlRow> table = controlTable();
     QAccessible::removeFactory(selectorAccessible); // installed once, whatever the windows
     QAccessible::installFactory(selectorAccessible);
     auto* selectorStyle = new SlimArrowStyle(QApplication::style()->name());
@@ -237,23 +247,22 @@ void Form2::createControls() {
             widget = createSelector(row, selectorStyle);
             break;
         case Kind::TextBox:
-            widget = boxOf(*this, row.control, row.index) = new QLineEdit(row.text, this);
+            widget = createBox(row);
+            break;
         }
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            edit->setMaxLength(std::numeric_limits<int>::max()); // no length limit
-        widget->setObjectName(row.objectName());
-        widget->setAccessibleName(row.accessibleName);
-        widget->setGeometry(row.pixels());
+        if (row.font != FontRole::Window)
+            widget->setFont(resized(font(), fontOf(row.font)));
+        widget->setObjectName(QString::fromStdString(row.objectName()));
+        widget->setAccessibleName(qstring(row.accessibleName));
+        widget->setToolTip(qstring(row.toolTip));
+        const PixelRect r = row.pixels();
+        widget->setGeometry(r.x, r.y, r.width, r.height);
     }
 
-    std::sort(table.begin(), table.end(),
-              [](const ControlRow& a, const ControlRow& b) { return a.tab < b.tab; });
     QWidget* previous = nullptr;
-    for (const ControlRow& row : table) {
-        if (row.kind == Kind::Label)
-            continue;
+    for (const ControlRow* row : tabOrder(table)) {
         QWidget* widget =
-            row.kind == Kind::Button ? button(row.other) : field(row.control, row.index);
+            row->kind == Kind::Button ? button(row->other) : field(row->control, row->index);
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
@@ -262,17 +271,22 @@ void Form2::createControls() {
 }
 
 QLabel* Form2::createLabel(const ControlRow& row) {
-    auto* label = new QLabel(row.text, this);
-    label->setFont(resized(font(), 13.5, true));
-    label->setToolTip(conventionTip);
-    (row.other == Other::Label1 ? Label1 : row.other == Other::Label2 ? Label2 : Label3) = label;
-    return label;
+    auto* label = new QLabel(qstring(row.text), this);
+    switch (row.other) {
+    case Other::Label1:
+        return Label1 = label;
+    case Other::Label2:
+        return Label2 = label;
+    case Other::Label3:
+        return Label3 = label;
+    default:
+        return Label4 = label;
+    }
 }
 
 QPushButton* Form2::createButton(const ControlRow& row) {
-    auto* button = new QPushButton(row.text, this);
+    auto* button = new QPushButton(qstring(row.text), this);
     if (row.other == Other::Command1) {
-        button->setFont(resized(font(), 24, false));
         button->setDefault(true);
         connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
         Command1 = button;
@@ -282,6 +296,16 @@ QPushButton* Form2::createButton(const ControlRow& row) {
         Command2 = button;
     }
     return button;
+}
+
+QLineEdit* Form2::createBox(const ControlRow& row) {
+    auto* edit = boxOf(*this, row.control, row.index) = new QLineEdit(qstring(row.text), this);
+    edit->setMaxLength(std::numeric_limits<int>::max()); // no length limit
+    edit->setCursorPosition(0);
+    edit->installEventFilter(this);
+    const Field f{row.control, row.index};
+    connect(edit, &QLineEdit::textEdited, this, [this, f] { logic_->edited(f); });
+    return edit;
 }
 
 QComboBox* Form2::createSelector(const ControlRow& row, QStyle* style) {
@@ -296,13 +320,16 @@ QComboBox* Form2::createSelector(const ControlRow& row, QStyle* style) {
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setDuplicatesEnabled(true);
     for (const Unit& unit : quantityOf(row.control).units) {
-        combo->addItem(QString::fromUtf8(unit.name.data(), unit.name.size()));
-        combo->setItemData(combo->count() - 1,
-                           QString::fromUtf8(unit.spoken.data(), unit.spoken.size()),
-                           Qt::ToolTipRole);
+        combo->addItem(qstring(unit.name));
+        combo->setItemData(combo->count() - 1, qstring(unit.spoken), Qt::ToolTipRole);
     }
-    combo->setEditText(row.text);
+    showWholeList(combo);
+    combo->setEditText(qstring(row.text));
     combo->lineEdit()->setCursorPosition(0);
+    combo->lineEdit()->installEventFilter(this);
+    // Typed, picked from the list or turned with the wheel.
+    const Field f{row.control, 0};
+    connect(combo, &QComboBox::editTextChanged, this, [this, f] { logic_->edited(f); });
     selectorOf(*this, row.control) = combo;
     return combo;
 }
@@ -326,17 +353,11 @@ QWidget* Form2::field(Control control, int index) const {
 }
 
 void Form2::Form_Load() {
-    for (const Quantity& q : quantities)
-        markUnit(q.selector, 0, &q.units.front());
-    for (const Quantity& q : quantities)
-        for (int i = 1; i <= q.rows(); ++i)
-            markUnit(q.unitNames, i, &q.units[static_cast<std::size_t>(i - 1)]);
+    logic_->load();
 }
 
 void Form2::Command1_Click() {
-    if (const std::optional<Stop> stop = programa01(module1_, *fields_))
-        reportError(stop->error.number,
-                    portugueseDescription(stop->error.number, stop->error.description));
+    logic_->convert();
 }
 
 void Form2::Command2_Click() {
@@ -352,26 +373,15 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void Form2::markUnit(Control control, int index, const Unit* unit) {
-    mark(field(control, index), unit ? unitBackground : markBackground,
-         unit ? QString::fromUtf8(unit->spoken.data(), unit->spoken.size()) : unknownUnitTip);
-}
-
-void Form2::markInput(Control control, const Reading& reading, char separator) {
-    if (reading.whole)
-        mark(box(control, 0), palette().color(QPalette::Base), {});
-    else
-        mark(box(control, 0), markBackground,
-             QStringLiteral("Lido como ") +
-                 QString::fromStdString(writeNumber(reading.value, separator)));
-}
-
-void Form2::reportError(int number, const QString& description) {
-    QMessageBox box(
-        QMessageBox::Critical, caption,
-        QStringLiteral("Erro em tempo de execução '%1':\n\n%2").arg(number).arg(description),
-        QMessageBox::Ok, this);
-    box.exec();
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    // The "=" key in a box presses "=", as on a calculator: no number or
+    // unit name holds one.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->text() == QLatin1String("=")) {
+        Command1->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace quintora

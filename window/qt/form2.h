@@ -1,13 +1,14 @@
-// The program's window: three columns (force, moment, stress), each with an
-// input row and one output row per unit, and the "=" and "Sai" buttons.
+// The program's window in Qt Widgets: three columns (force, moment, stress),
+// each with an input row and one output row per unit, the note of the
+// convention, and the "=" and "Sai" buttons.
 //
-// Form2 owns the values shared by every conversion pass (Module1) and offers
-// its text boxes and selectors to the pass as a FieldSet. The pass tells it
-// which unit names it did not know and which inputs it could not read whole,
-// and Form2 marks those controls until a later pass finds them good again.
+// Form2 creates its controls from the window's control table and offers them
+// to Form2Logic as a FormView; the logic decides what "=" writes and how
+// each box looks, Form2 only draws it.
 #pragma once
 
-#include "units.h"
+#include "controls.h"
+#include "form2_logic.h"
 
 #include <QColor>
 #include <QWidget>
@@ -23,10 +24,8 @@ class QStyle;
 
 namespace quintora {
 
-enum class Control;
-enum class Other;
-struct ControlRow;
-struct Reading;
+QColor qcolor(Rgb rgb);
+QString qstring(std::string_view text);
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -35,19 +34,13 @@ public:
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
 
-    static const QString caption;
-    static const QColor unitBackground; // light grey, behind unit names
-    static const QColor markBackground; // light red, behind what needs a look
-    static const QString unknownUnitTip;
-    static const QString conventionTip; // on the headings: what the factors rest on
-
     // Controls, indexed as in the field set; unit-name arrays have no index 0.
-    std::array<QLineEdit*, 5> Text1{}, Text2{};
-    std::array<QLineEdit*, 13> Text3{}, Text4{};
-    std::array<QLineEdit*, 16> Text5{}, Text6{};
+    std::array<QLineEdit*, forceUnits.size() + 1> Text1{}, Text2{};
+    std::array<QLineEdit*, momentUnits.size() + 1> Text3{}, Text4{};
+    std::array<QLineEdit*, stressUnits.size() + 1> Text5{}, Text6{};
     QComboBox *Combo1 = nullptr, *Combo2 = nullptr, *Combo3 = nullptr;
     QPushButton *Command1 = nullptr, *Command2 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
 
     QLineEdit* box(Control control, int index) const;
     QComboBox* selector(Control control) const;
@@ -59,25 +52,24 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class Fields;
+    class View;
 
     void createControls();
     QLabel* createLabel(const ControlRow& row);
     QPushButton* createButton(const ControlRow& row);
     QComboBox* createSelector(const ControlRow& row, QStyle* style);
+    QLineEdit* createBox(const ControlRow& row);
     // The member that holds a control, for reading and for setting it.
     template <class Self> static auto& boxOf(Self& self, Control control, int index);
     template <class Self> static auto& selectorOf(Self& self, Control control);
     QPushButton* button(Other which) const;
     void Form_Load();
-    void markUnit(Control control, int index, const Unit* unit);
-    void markInput(Control control, const Reading& reading, char separator);
-    void reportError(int number, const QString& description);
 
-    Module1 module1_;
-    std::unique_ptr<Fields> fields_;
+    std::unique_ptr<View> view_;
+    std::unique_ptr<Form2Logic> logic_;
 };
 
 } // namespace quintora

@@ -1,17 +1,17 @@
 // Starts the window, presses "=" and then "Sai": the run that valgrind
 // checks for memory errors. Exits 0 only when "=" showed its results and
 // "Sai" ended the program.
+#include "application.h"
 #include "form2.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    quintora::prepareApplication(app, false);
     quintora::Form2 form;
     form.show();
     bool converted = false;

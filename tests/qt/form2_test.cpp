@@ -1,4 +1,5 @@
 #include "controls.h"
+#include "application.h"
 #include "form2.h"
 
 #include <QAccessible>
@@ -9,7 +10,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QtTest>
 
@@ -37,6 +37,7 @@ QList<Expected> expectedControls() {
         {"Label1",   120,  0,    855,  375,  "Força" },
         {"Label2",   2040, 0,    1815, 375,  "Momento"},
         {"Label3",   4250, 0,    1215, 375,  "Tensão"},
+        {"Label4",   120,  2355, 1695, 270,  "1 Kgf = 10 N"},
         {"Text1(0)", 120,  480,  1095, 315,  "1"      },
         {"Combo1",   1215, 480,  720,  315,  "Kgf"    },
         {"Text3(0)", 2040, 480,  1095, 315,  "1"      },
@@ -98,15 +99,19 @@ QColor baseOf(QWidget* w) {
     return w->palette().color(QPalette::Base);
 }
 
-// Runs `action`, answering the modal message it opens; returns its text.
+// Runs `action`, answering the modal message it opens; returns its text,
+// or nothing when it opened none.
 QString answerMessage(const std::function<void()>& action) {
     QString seen;
-    QTimer::singleShot(0, [&seen] {
+    QTimer answer; // ends with this call, answered or not
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&seen] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             seen = box->windowTitle() + "|" + box->text();
             box->accept();
         }
     });
+    answer.start(0);
     action();
     return seen;
 }
@@ -136,7 +141,7 @@ private slots:
 
     void everyControlOpensInItsPlaceWithItsText() {
         const QList<Expected> expected = expectedControls();
-        QCOMPARE(expected.size(), 73);
+        QCOMPARE(expected.size(), 74);
         QCOMPARE(form->windowTitle(), QString("Quintora 2 (Darvello)"));
         QCOMPARE(form->size(), QSize(430, 350));
         for (const Expected& e : expected) {
@@ -260,19 +265,19 @@ private slots:
         typeInto(form->Text4[3], "Kgf.M");
         form->Command1->click();
         QCOMPARE(outputs(form->Text1).join('|'), QString("|||"));
-        QCOMPARE(baseOf(form->Combo1), Form2::markBackground);
+        QCOMPARE(baseOf(form->Combo1), quintora::qcolor(quintora::markBackground));
         QCOMPARE(form->Combo1->toolTip(), QString("Unidade desconhecida"));
         QCOMPARE(form->Text3[3]->text(), QString());
         QCOMPARE(form->Text3[4]->text(), QString("0.001"));
-        QCOMPARE(baseOf(form->Text4[3]), Form2::markBackground);
-        QCOMPARE(baseOf(form->Text4[4]), Form2::unitBackground);
+        QCOMPARE(baseOf(form->Text4[3]), quintora::qcolor(quintora::markBackground));
+        QCOMPARE(baseOf(form->Text4[4]), quintora::qcolor(quintora::unitBackground));
 
         typeInto(form->Combo1, "Tf");
         typeInto(form->Text4[3], "Kgf.m");
         form->Command1->click();
         QCOMPARE(outputs(form->Text1).join('|'), QString("1000|1|10000|10"));
-        QCOMPARE(baseOf(form->Combo1), Form2::unitBackground);
-        QCOMPARE(baseOf(form->Text4[3]), Form2::unitBackground);
+        QCOMPARE(baseOf(form->Combo1), quintora::qcolor(quintora::unitBackground));
+        QCOMPARE(baseOf(form->Text4[3]), quintora::qcolor(quintora::unitBackground));
         QCOMPARE(form->Text4[3]->toolTip(), QString("quilograma-força-metro"));
     }
 
@@ -281,7 +286,7 @@ private slots:
         typeInto(form->Text1[0], "12.5kN");
         form->Command1->click();
         QCOMPARE(form->Text1[1]->text(), QString("12.5"));
-        QCOMPARE(baseOf(form->Text1[0]), Form2::markBackground);
+        QCOMPARE(baseOf(form->Text1[0]), quintora::qcolor(quintora::markBackground));
         QCOMPARE(form->Text1[0]->toolTip(), QString("Lido como 12.5"));
         typeInto(form->Text1[0], "12.5");
         form->Command1->click();
@@ -294,9 +299,13 @@ private slots:
         typeInto(form->Text3[0], "1e307");
         typeInto(form->Combo2, "Kgf.cm");
         const QString message = answerMessage([&] { form->Command1->click(); });
-        QCOMPARE(message,
-                 QString("Quintora 2 (Darvello)|Erro em tempo de execução '6':\n\nEstouro"));
+        QCOMPARE(message, QString("Quintora 2 (Darvello)|Erro em tempo de execução '6':\n\n"
+                                  "Estouro\nMomento, N.mm"));
         QVERIFY(form->isVisible());
+        // The row whose result overflowed is marked until a pass writes it.
+        QCOMPARE(baseOf(form->Text3[7]), quintora::qcolor(quintora::markBackground));
+        QVERIFY(form->Text3[7]->toolTip().startsWith("Número fora do intervalo"));
+        QCOMPARE(baseOf(form->Text3[6]), baseOf(form->Text3[0]));
         QCOMPARE(form->Text3[0]->text(), QString("1e307"));
         QCOMPARE(form->Combo2->currentText(), QString("Kgf.cm"));
         QCOMPARE(form->Text3[6]->text(), QString("1E+302"));
@@ -307,6 +316,12 @@ private slots:
         QCOMPARE(answerMessage([&] { form->Command1->click(); }), QString());
         QCOMPARE(form->Text3[7]->text(), QString("200"));
         QCOMPARE(form->Text5[1]->text(), QString("1"));
+        QCOMPARE(baseOf(form->Text3[7]), baseOf(form->Text3[0]));
+
+        typeInto(form->Text1[0], "1e400");
+        const QString inputMessage = answerMessage([&] { form->Command1->click(); });
+        QCOMPARE(inputMessage.section('\n', -1), QString("Força, entrada"));
+        QCOMPARE(baseOf(form->Text1[0]), quintora::qcolor(quintora::markBackground));
     }
 
     void underAPortugueseLocaleResultsReadBack() {
@@ -332,7 +347,7 @@ private slots:
             QVERIFY2(!names.contains(spoken), qPrintable(e.name + ": " + spoken));
             names.insert(spoken);
         }
-        QCOMPARE(names.size(), 73);
+        QCOMPARE(names.size(), 74);
         auto spoken = [this](const char* name) {
             return QAccessible::queryAccessibleInterface(form->findChild<QWidget*>(name))
                 ->text(QAccessible::Name);
@@ -349,7 +364,7 @@ private slots:
         QCOMPARE(form->Combo3->itemData(1, Qt::ToolTipRole).toString(),
                  QString("quilograma-força por centímetro quadrado"));
         QCOMPARE(form->Combo2->toolTip(), QString("quilograma-força-milímetro"));
-        for (QLabel* heading : {form->Label1, form->Label2, form->Label3})
+        for (QLabel* heading : {form->Label1, form->Label2, form->Label3, form->Label4})
             QVERIFY(heading->toolTip().contains("1 Kgf = 10 N"));
     }
 
@@ -372,7 +387,7 @@ private slots:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    quintora::prepareApplication(app, false);
     Form2Test test;
     return QTest::qExec(&test, argc, argv);
 }

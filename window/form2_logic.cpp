@@ -1,0 +1,208 @@
+#include "form2_logic.h"
+
+#include "number.h"
+#include "texts.h"
+
+#include <limits>
+
+namespace quintora {
+namespace {
+
+bool isOutput(Field field) {
+    const Quantity& q = quantityOf(field.control);
+    return field.control == q.values && field.index > 0;
+}
+
+bool holdsUnit(Field field) {
+    const Quantity& q = quantityOf(field.control);
+    return field.control == q.selector || field.control == q.unitNames;
+}
+
+std::size_t quantityNumber(Field field) {
+    return static_cast<std::size_t>(&quantityOf(field.control) - quantities.data());
+}
+
+std::string spoken(const Unit& unit) {
+    return std::string(unit.spoken);
+}
+
+} // namespace
+
+std::vector<Field> allFields() {
+    std::vector<Field> fields;
+    for (const Quantity& q : quantities) {
+        fields.push_back({q.selector, 0});
+        for (int i = 0; i <= q.rows(); ++i)
+            fields.push_back({q.values, i});
+        for (int i = 1; i <= q.rows(); ++i)
+            fields.push_back({q.unitNames, i});
+    }
+    return fields;
+}
+
+bool pointMayGroupThousands(std::string_view text, char decimalSeparator) {
+    if (decimalSeparator != ',')
+        return false;
+    std::string kept;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n')
+            kept += c;
+    std::string_view s = kept;
+    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix(1);
+    const std::size_t point = s.find('.');
+    if (point < 1 || point > 3 || point == s.npos || s.front() == '0' || s.size() != point + 4)
+        return false;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (i != point && (s[i] < '0' || s[i] > '9'))
+            return false;
+    return true;
+}
+
+// The window's boxes as the conversion pass sees them; what the pass reports
+// of them becomes their marks.
+class Form2Logic::Pass : public FieldSet {
+public:
+    explicit Pass(Form2Logic& logic) : logic_(logic) {}
+
+    std::string text(Control control, int index) const override {
+        std::string text = logic_.view_.text({control, index});
+        if (index == 0 && control == quantityOf(control).values)
+            input_ = text; // for inputRead, which follows
+        return text;
+    }
+    void setText(Control control, int index, std::string_view text) override {
+        const Field field{control, index};
+        logic_.view_.setText(field, text);
+        State& state = logic_.states_[slot(field)];
+        state.mark.clear();
+        state.tip = text.empty() || logic_.view_.fits(field, text) ? std::string() : std::string(text);
+        logic_.update(field);
+    }
+    char decimalSeparator() const override { return logic_.separator_; }
+    void unitChecked(Control control, int index, const Unit* unit) override {
+        const Field field{control, index};
+        State& state = logic_.states_[slot(field)];
+        state.mark = unit ? std::string() : std::string(texts::unknownUnit);
+        if (unit)
+            state.tip = spoken(*unit);
+        logic_.update(field);
+    }
+    void inputRead(Control control, const Reading& reading) override {
+        const Field field{control, 0};
+        const char separator = logic_.separator_;
+        const std::string& input = input_;
+        std::string& mark = logic_.states_[slot(field)].mark;
+        if (reading.overflow)
+            mark = logic_.outOfRangeTip();
+        else if (!reading.whole)
+            mark = texts::readAs(writeNumber(reading.value, separator));
+        else if (pointMayGroupThousands(input, separator))
+            mark = texts::readAsPointIsDecimal(writeNumber(reading.value, separator),
+                                               withoutPoint(input));
+        else
+            mark.clear();
+        logic_.update(field);
+    }
+
+private:
+    static std::string withoutPoint(std::string_view text) {
+        std::string digits;
+        for (char c : text)
+            if (c != '.' && c != ' ' && c != '\t' && c != '\n' && c != '+')
+                digits += c;
+        return digits;
+    }
+
+    Form2Logic& logic_;
+    mutable std::string input_;
+};
+
+Form2Logic::Form2Logic(FormView& view, char decimalSeparator)
+    : view_(view), separator_(decimalSeparator), states_(allFields().size()),
+      looks_(allFields().size()) {}
+
+std::size_t Form2Logic::slot(Field field) {
+    const auto index = static_cast<std::size_t>(field.index);
+    std::size_t offset = 0;
+    for (const Quantity& q : quantities) {
+        if (field.control == q.selector)
+            return offset;
+        if (field.control == q.values)
+            return offset + 1 + index;
+        if (field.control == q.unitNames)
+            return offset + 1 + q.units.size() + index;
+        offset += 2 * q.units.size() + 2;
+    }
+    return offset; // every control is one of a quantity's
+}
+
+std::string Form2Logic::outOfRangeTip() const {
+    return texts::outOfRange(writeNumber(std::numeric_limits<double>::max(), separator_));
+}
+
+const Look& Form2Logic::look(Field field) const {
+    return looks_[slot(field)];
+}
+
+// Works out the look of `field` from its state and hands it to the view when
+// it changed: every pass reports on all 68 fields.
+void Form2Logic::update(Field field) {
+    const State& state = states_[slot(field)];
+    Look look;
+    look.outOfDate = isOutput(field) && outOfDate_[quantityNumber(field)];
+    if (!state.mark.empty()) {
+        look.background = Tint::Mark;
+        look.toolTip = state.mark;
+    } else {
+        look.background = holdsUnit(field) ? Tint::Unit : Tint::Window;
+        look.toolTip = look.outOfDate ? std::string(texts::outOfDate) : state.tip;
+    }
+    Look& shown = looks_[slot(field)];
+    if (look != shown) {
+        shown = look;
+        view_.setLook(field, shown);
+    }
+}
+
+void Form2Logic::load() {
+    for (const Quantity& q : quantities) {
+        states_[slot({q.selector, 0})].tip = spoken(q.units.front());
+        update({q.selector, 0});
+    }
+    for (const Quantity& q : quantities) {
+        for (int i = 1; i <= q.rows(); ++i) {
+            states_[slot({q.unitNames, i})].tip = spoken(q.units[static_cast<std::size_t>(i - 1)]);
+            update({q.unitNames, i});
+        }
+    }
+}
+
+void Form2Logic::convert() {
+    outOfDate_ = {}; // every output is written again below
+    converted_ = true;
+    Pass pass(*this);
+    const std::optional<Stop> stop = programa01(module1_, pass);
+    if (!stop)
+        return;
+    const Field field{stop->control, stop->index};
+    states_[slot(field)].mark = outOfRangeTip();
+    update(field);
+    const Quantity& q = quantityOf(stop->control);
+    const std::string rowUnit = stop->index > 0 ? view_.text({q.unitNames, stop->index}) : "";
+    view_.showError(texts::errorMessage(stop->error.number, texts::errorDescription(stop->error),
+                                        texts::where(q, rowUnit)));
+}
+
+void Form2Logic::edited(Field field) {
+    if (!converted_ || isOutput(field))
+        return;
+    const std::size_t k = quantityNumber(field);
+    if (outOfDate_[k])
+        return;
+    outOfDate_[k] = true;
+    for (int i = 1; i <= quantities[k].rows(); ++i)
+        update({quantities[k].values, i});
+}
+
+} // namespace quintora

@@ -1,0 +1,100 @@
+// What the window does, whatever toolkit draws it: "=" runs the conversion
+// pass over the window's boxes; controls that need a look are marked light
+// red with a tooltip saying why; results older than their inputs are greyed;
+// an overflow is reported in a message naming the box.
+//
+// A front end implements FormView over its own controls, creates one
+// Form2Logic, calls load() before the window is first shown, convert() on
+// "=", and edited() whenever the user changes a box or a selector.
+#pragma once
+
+#include "conversion.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quintora {
+
+// One text-bearing control: a selector (index 0), a value box or a
+// unit-name box.
+struct Field {
+    Control control;
+    int index;
+    bool operator==(const Field&) const = default;
+};
+
+// Every field, each quantity's in turn: selector, value boxes from the
+// input on, unit-name boxes.
+std::vector<Field> allFields();
+
+enum class Tint { Window, Unit, Mark }; // the background: white, light grey, light red
+
+// How a field looks beyond its text.
+struct Look {
+    Tint background = Tint::Window;
+    bool outOfDate = false; // text drawn greyed
+    std::string toolTip;
+    bool operator==(const Look&) const = default;
+};
+
+class FormView {
+public:
+    virtual ~FormView() = default;
+    virtual std::string text(Field field) const = 0;
+    // Writes a result into a value box, shown from its first character.
+    virtual void setText(Field field, std::string_view text) = 0;
+    // Whether `text` shows whole in the box of `field`.
+    virtual bool fits(Field field, std::string_view text) const = 0;
+    virtual void setLook(Field field, const Look& look) = 0;
+    // A modal message titled with the window's caption.
+    virtual void showError(std::string_view message) = 0;
+};
+
+class Form2Logic {
+public:
+    // `decimalSeparator`: the user's, with which numbers are written and,
+    // besides ".", read.
+    Form2Logic(FormView& view, char decimalSeparator);
+    Form2Logic(const Form2Logic&) = delete;
+    Form2Logic& operator=(const Form2Logic&) = delete;
+
+    // Start-up: paints the selectors and unit-name boxes grey.
+    void load();
+    // "=": the conversion pass, its marks, and the report of an error.
+    void convert();
+    // The user changed the text of `field`.
+    void edited(Field field);
+
+    const Look& look(Field field) const;
+    char decimalSeparator() const { return separator_; }
+
+private:
+    class Pass;
+    // Why a field is as it is: `mark` non-empty marks it light red with that
+    // tooltip; `tip` is its tooltip otherwise.
+    struct State {
+        std::string mark;
+        std::string tip;
+    };
+
+    static std::size_t slot(Field field);
+    void update(Field field);
+    std::string outOfRangeTip() const;
+
+    FormView& view_;
+    char separator_;
+    Module1 module1_;
+    bool converted_ = false;
+    std::array<bool, quantities.size()> outOfDate_{};
+    std::vector<State> states_;
+    std::vector<Look> looks_;
+};
+
+// Whether an input such as "1.000" or "-12.500" may mean thousands to a user
+// whose decimal separator is the comma: its one separator is a point with
+// exactly three digits after it and one to three, not led by 0, before it.
+bool pointMayGroupThousands(std::string_view text, char decimalSeparator);
+
+} // namespace quintora

@@ -1,0 +1,44 @@
+#include "application.h"
+
+#include "controls.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace quintora {
+
+QString windowFontFamily(const QStringList& installed) {
+    // The columns are sized for the narrow dialog font; the wide default sans
+    // of some desktops would clip the unit names.
+    const std::string_view dialog = fontOf(FontRole::Window).family; // "MS Sans Serif"
+    for (std::string_view family :
+         {dialog, std::string_view("Microsoft Sans Serif"), std::string_view("Liberation Sans"),
+          std::string_view("Arimo"), std::string_view("Arial")}) {
+        const QString name = QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+        if (installed.contains(name))
+            return name;
+    }
+    return QStringLiteral("Sans Serif"); // the font system's alias for the desktop's sans serif
+}
+
+void prepareApplication(QApplication& app, bool styleAsked) {
+    // Looked up in the list of installed families: asking the font system
+    // about a missing family costs more than building the whole window.
+    QFont font(windowFontFamily(QFontDatabase::families()));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(fontOf(FontRole::Window).points);
+    QApplication::setFont(font);
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_pt_BR"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    if (!styleAsked)
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+} // namespace quintora

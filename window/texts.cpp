@@ -1,0 +1,88 @@
+#include "texts.h"
+
+#include "version.h"
+
+namespace quintora::texts {
+
+std::string_view heading(const Quantity& quantity) {
+    switch (quantity.values) {
+    case Control::Text1:
+        return "Força";
+    case Control::Text3:
+        return "Momento";
+    case Control::Text5:
+        return "Tensão";
+    default:
+        break;
+    }
+    return {};
+}
+
+std::string spokenName(Control control, int index) {
+    const Quantity& q = quantityOf(control);
+    std::string name(heading(q));
+    if (control == q.selector)
+        return name + ", unidade de entrada";
+    if (index == 0)
+        return name + ", valor de entrada";
+    if (control == q.unitNames)
+        return name + ", unidade da linha " + std::to_string(index);
+    return name + ", resultado em " + std::string(q.units[static_cast<std::size_t>(index - 1)].name);
+}
+
+std::string outOfRange(std::string_view largest) {
+    return "Número fora do intervalo: além de ±" + std::string(largest);
+}
+
+std::string readAs(std::string_view number) {
+    return "Lido como " + std::string(number);
+}
+
+std::string readAsPointIsDecimal(std::string_view number, std::string_view withoutPoint) {
+    return readAs(number) + " (o ponto é decimal); para " + std::string(withoutPoint) +
+           ", digite " + std::string(withoutPoint);
+}
+
+std::string errorMessage(int number, std::string_view description, std::string_view where) {
+    return "Erro em tempo de execução '" + std::to_string(number) + "':\n\n" +
+           std::string(description) + "\n" + std::string(where);
+}
+
+std::string_view errorDescription(const RuntimeError& error) {
+    return error.number == overflowErrorNumber ? "Estouro" : error.description;
+}
+
+std::string where(const Quantity& quantity, std::string_view rowUnit) {
+    return std::string(heading(quantity)) + ", " +
+           (rowUnit.empty() ? std::string("entrada") : std::string(rowUnit));
+}
+
+std::string helpText(std::string_view program, bool toolkitOptions) {
+    std::string text = "Uso: " + std::string(program) +
+                       " [OPÇÃO]...\n"
+                       "Abre a janela do Quintora 2: digite uma força, um momento fletor e uma\n"
+                       "tensão, cada um na unidade que quiser, e aperte \"=\" (ou Enter) para ver\n"
+                       "cada grandeza em todas as unidades que o programa conhece.\n"
+                       "As unidades se baseiam em 1 Kgf = 10 N e 1 Tf = 1000 Kgf.\n"
+                       "\n"
+                       "  -h, --help     mostra esta ajuda e sai\n"
+                       "      --version  mostra a versão e sai\n";
+    if (toolkitOptions)
+        text += "\nAs opções do Qt, como -platform, -style e -display, também valem.\n";
+    return text;
+}
+
+std::string versionText(std::string_view program) {
+    return std::string(program) + " (" + std::string(programName) + ") " QUINTORA_VERSION "\n" +
+           "Copyright (C) 2026 Darvello. Todos os direitos reservados.\n";
+}
+
+std::string badArgument(std::string_view program, std::string_view argument) {
+    const std::string name(program);
+    const bool option = !argument.empty() && argument.front() == '-';
+    return name + (option ? ": opção desconhecida: '" : ": argumento inesperado: '") +
+           std::string(argument) + "'\nExperimente '" + name +
+           " --help' para mais informações.\n";
+}
+
+} // namespace quintora::texts

@@ -1,0 +1,58 @@
+// Every text the user reads, in Portuguese, for every front end: the
+// caption, the headings, the tooltips and marks, the messages and the
+// command line's answers. UTF-8 throughout.
+#pragma once
+
+#include "conversion.h"
+
+#include <string>
+#include <string_view>
+
+namespace quintora::texts {
+
+inline constexpr std::string_view caption = "Quintora 2 (Darvello)";
+inline constexpr std::string_view programName = "Quintora 2";
+inline constexpr std::string_view equals = "=";
+inline constexpr std::string_view sai = "Sai";
+inline constexpr std::string_view equalsSpoken = "Converter (=)";
+
+// The convention the factors rest on: a short note in the window, the full
+// statement in its tooltip and in the headings' tooltips.
+inline constexpr std::string_view conventionNote = "1 Kgf = 10 N";
+inline constexpr std::string_view conventionTip =
+    "Convenção: 1 Kgf = 10 N (e não 9,80665 N) e 1 Tf = 1000 Kgf; assim, 1 MPa = 10 Kgf/cm2";
+inline constexpr std::string_view conventionSpoken = "Convenção: 1 Kgf = 10 N";
+
+// Marks and tooltips.
+inline constexpr std::string_view unknownUnit = "Unidade desconhecida";
+inline constexpr std::string_view outOfDate = "Desatualizado: aperte = (ou Enter)";
+
+// "Força", "Momento", "Tensão".
+std::string_view heading(const Quantity& quantity);
+
+// What a screen reader says of a field-set member.
+std::string spokenName(Control control, int index);
+
+// The tooltip of a box whose number is beyond the range of a double;
+// `largest` is the largest double as the window writes it.
+std::string outOfRange(std::string_view largest);
+// The tooltip of an input of which only the beginning was read.
+std::string readAs(std::string_view number);
+// The tooltip of an input such as "1.000" under a locale whose decimal
+// separator is the comma: what was read, and how to type a thousand.
+std::string readAsPointIsDecimal(std::string_view number, std::string_view withoutPoint);
+
+// The report of a run-time error: its number, its description and the box
+// where the pass stopped ("Momento, N.mm").
+std::string errorMessage(int number, std::string_view description, std::string_view where);
+std::string_view errorDescription(const RuntimeError& error);
+std::string where(const Quantity& quantity, std::string_view rowUnit);
+
+// The command line.
+// `toolkitOptions`: whether the toolkit's own options are accepted too.
+std::string helpText(std::string_view program, bool toolkitOptions);
+std::string versionText(std::string_view program);
+// An unknown option, or an argument where the program takes none.
+std::string badArgument(std::string_view program, std::string_view argument);
+
+} // namespace quintora::texts
