@@ -13,4 +13,5 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2)
+build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    libfast-float-dev fonts-liberation2)

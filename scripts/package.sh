@@ -12,7 +12,7 @@ cmake --build --preset package -j"$(nproc)"
 deb=$(ls build/package/quintora_*.deb)
 
 desktop-file-validate packaging/io.github.darvello.Quintora.desktop
-appstreamcli validate --no-net packaging/io.github.darvello.Quintora.metainfo.xml
+appstreamcli validate --no-net build/package/packaging/io.github.darvello.Quintora.metainfo.xml
 root=()
 [ "$(id -u)" -eq 0 ] && root=(--allow-root)
 lintian "${root[@]}" --fail-on error "$deb"

@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
 # Drives the real program under Xvfb with real X input: types 25 KN.m, presses
-# "=", reads a result back through the clipboard, then presses "Sai".
+# "=", reads a result back through the clipboard, then presses "Sai"; starts
+# it again and ends it with Ctrl+Q.
 set -euo pipefail
 program=$1
 [ -n "${E2E_INNER:-}" ] || exec env E2E_INNER=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quintora 2 \(Darvello\)$' | head -1)
-sleep 0.5
+start() {
+    "$program" &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quintora 2 \(Darvello\)$' | head -1)
+    sleep 0.5
+}
+# Waits for the program to end, which it must do with status 0.
+ended() {
+    local status=0
+    timeout 10 tail --pid=$pid -f /dev/null || { echo "$1 did not end the program"; exit 1; }
+    wait $pid || status=$?
+    trap - EXIT
+    [ "$status" -eq 0 ] || { echo "$1 ended the program with status $status"; exit 1; }
+}
+
+start
 
 # Clicks the middle of a control given its place in pixels within the window.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
@@ -29,12 +42,9 @@ if [ "$shown" != "2500000" ]; then
 fi
 
 click 60 310               # Sai
-status=0
-timeout 10 tail --pid=$pid -f /dev/null || { echo "the program did not end"; exit 1; }
-wait $pid || status=$?
-trap - EXIT
-if [ "$status" -ne 0 ]; then
-    echo "the program ended with status $status"
-    exit 1
-fi
-echo "end to end: 25 KN.m shows 2500000 Kgf.mm; Sai ends the program"
+ended "Sai"
+start
+click 60 42                # into the force input, so the window has the keyboard
+xdotool key --clearmodifiers ctrl+q
+ended "Ctrl+Q"
+echo "end to end: 25 KN.m shows 2500000 Kgf.mm; Sai and Ctrl+Q end the program"

@@ -2,12 +2,15 @@
 #include "application.h"
 #include "form2.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QToolTip>
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
@@ -366,6 +369,104 @@ private slots:
         QCOMPARE(form->Combo2->toolTip(), QString("quilograma-força-milímetro"));
         for (QLabel* heading : {form->Label1, form->Label2, form->Label3, form->Label4})
             QVERIFY(heading->toolTip().contains("1 Kgf = 10 N"));
+    }
+
+    void aLongResultShowsItsStartAndTheWholeNumberInItsTooltip() {
+        typeInto(form->Text3[0], "3.14159265358979");
+        typeInto(form->Combo2, "KN.m");
+        form->Command1->click();
+        QLineEdit* kgfMm = form->Text3[1];
+        QCOMPARE(kgfMm->text(), QString("314159.265358979"));
+        QCOMPARE(kgfMm->cursorPosition(), 0);
+        QCOMPARE(kgfMm->toolTip(), QString("314159.265358979"));
+        QCOMPARE(form->Text1[1]->text(), QString("1"));
+        QVERIFY(form->Text1[1]->toolTip().isEmpty()); // shown whole
+    }
+
+    void resultsOlderThanTheirInputsAreGreyedUntilEquals() {
+        auto greyed = [](QLineEdit* e) {
+            return e->palette().color(QPalette::Text) == quintora::qcolor(quintora::outOfDateText);
+        };
+        typeInto(form->Text3[0], "5"); // before any pass: nothing to grey
+        QVERIFY(!greyed(form->Text3[1]));
+        form->Command1->click();
+        typeInto(form->Text3[0], "30");
+        QVERIFY(greyed(form->Text3[1]) && greyed(form->Text3[12]));
+        QCOMPARE(form->Text3[1]->toolTip(), QString("Desatualizado: aperte = (ou Enter)"));
+        QCOMPARE(form->Text3[1]->text(), QString("5"));
+        QVERIFY(!greyed(form->Text1[1]) && !greyed(form->Text5[1]));
+        form->Combo3->setCurrentIndex(4); // picked from the list, or turned with the wheel
+        QVERIFY(greyed(form->Text5[15]));
+        typeInto(form->Text2[2], "KN");
+        QVERIFY(greyed(form->Text1[1]));
+        form->Command1->click();
+        QVERIFY(!greyed(form->Text3[1]) && !greyed(form->Text5[15]) && !greyed(form->Text1[1]));
+        QVERIFY(form->Text3[1]->toolTip().isEmpty());
+        typeInto(form->Text3[4], "9"); // editing a result greys nothing
+        QVERIFY(!greyed(form->Text3[1]));
+    }
+
+    void aPointBeforeThreeDigitsIsMarkedUnderADecimalComma() {
+        form->Command1->click();
+        typeInto(form->Text1[0], "1.000");
+        form->Command1->click();
+        QCOMPARE(baseOf(form->Text1[0]), baseOf(form->Text3[0])); // English: a plain decimal
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        form = std::make_unique<Form2>();
+        QLocale::setDefault(QLocale::c());
+        typeInto(form->Text1[0], "1.000");
+        form->Command1->click();
+        QCOMPARE(form->Text1[1]->text(), QString("1"));
+        QCOMPARE(baseOf(form->Text1[0]), quintora::qcolor(quintora::markBackground));
+        QCOMPARE(form->Text1[0]->toolTip(),
+                 QString("Lido como 1 (o ponto é decimal); para 1000, digite 1000"));
+        typeInto(form->Text1[0], "1,5");
+        form->Command1->click();
+        QCOMPARE(baseOf(form->Text1[0]), baseOf(form->Text3[0]));
+    }
+
+    void qtsOwnTextsArePortugueseInTheWindowsFont() {
+        std::unique_ptr<QMenu> menu(form->Text3[0]->createStandardContextMenu());
+        QStringList actions;
+        for (QAction* action : menu->actions())
+            actions << action->text();
+        QVERIFY2(actions.join('|').contains("&Desfazer"), qPrintable(actions.join('|')));
+        QCOMPARE(menu->font(), form->Text3[1]->font());
+        QCOMPARE(QToolTip::font(), form->font());
+        QCOMPARE(form->font().pointSizeF(), 8.0);
+        // With none of the narrow families installed: the desktop's sans serif.
+        const QString fallback = QFontInfo(QFont(quintora::windowFontFamily({}))).family();
+        QVERIFY2(fallback.contains("Sans"), qPrintable(fallback));
+    }
+
+    void everyListShowsAllItsUnitsWhole() {
+        // Also in a wider font than the window's, as a desktop may give it.
+        const QFont windowFont = QApplication::font();
+        auto restore = qScopeGuard([&] { QApplication::setFont(windowFont); });
+        QApplication::setFont(QFont("DejaVu Sans", 11));
+        form = std::make_unique<Form2>();
+        form->show();
+        for (QComboBox* combo : {form->Combo1, form->Combo2, form->Combo3}) {
+            combo->showPopup();
+            QAbstractItemView* list = combo->view();
+            QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+            const QRect last = list->visualRect(combo->model()->index(combo->count() - 1, 0));
+            QVERIFY2(list->viewport()->rect().contains(last), qPrintable(combo->objectName()));
+            // The widest item, with the margins its delegate draws, fits the list.
+            QVERIFY2(list->sizeHintForColumn(0) <= list->viewport()->width(),
+                     qPrintable(combo->objectName()));
+            combo->hidePopup();
+        }
+    }
+
+    void theEqualsKeyPressesEquals() {
+        typeInto(form->Text3[0], "25");
+        typeInto(form->Combo2, "KN.m=");
+        QCOMPARE(form->Combo2->currentText(), QString("KN.m"));
+        QCOMPARE(form->Text3[1]->text(), QString("2500000"));
+        typeInto(form->Text3[0], "2=");
+        QCOMPARE(form->Text3[0]->text(), QString("2"));
+        QCOMPARE(form->Text3[1]->text(), QString("200000"));
     }
 
     void saiEndsTheProgram() {

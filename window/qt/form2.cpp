@@ -13,7 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
@@ -135,14 +135,8 @@ int textRoom(const QLineEdit* edit) {
 // wider than its selector.
 void showWholeList(QComboBox* combo) {
     combo->setMaxVisibleItems(combo->count());
-    int widest = 0;
-    for (int i = 0; i < combo->count(); ++i)
-        widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
-    // Room for the item's margins and frame, as the popup draws them.
-    const int margins = 2 * combo->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, combo) +
-                        4 * combo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, combo) +
-                        combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo);
-    combo->view()->setMinimumWidth(widest + margins);
+    QAbstractItemView* list = combo->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth());
 }
 
 } // namespace
