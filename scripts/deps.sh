@@ -13,5 +13,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The Linux program.
 build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libfast-float-dev fonts-liberation2)
+# The Windows program, its zip and its installer.
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest libfast-float-dev nsis)
+# Running the Windows program and its tests.
+wine_packages=(wine wine64 fonts-wine xvfb xauth xdotool xclip imagemagick)

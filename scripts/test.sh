@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds Quintora 2 and runs every test: the unit, window, end-to-end, soak and
 # valgrind tests; the whole suite again under AddressSanitizer,
-# UndefinedBehaviorSanitizer and LeakSanitizer; and each fuzzer for a while
-# (FUZZ_SECONDS, 60 by default); then builds and checks the Debian package.
+# UndefinedBehaviorSanitizer and LeakSanitizer; each fuzzer for a while
+# (FUZZ_SECONDS, 60 by default); the Windows program, its core tests, its
+# end-to-end test and its installer under Wine; then builds and checks the
+# Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-install_missing "${build_packages[@]}" libgtest-dev libbenchmark-dev libxcb1-dev \
-    xvfb xauth xdotool xclip valgrind clang libclang-rt-14-dev
+install_missing "${build_packages[@]}" "${windows_packages[@]}" "${wine_packages[@]}" \
+    libgtest-dev libbenchmark-dev libxcb1-dev valgrind clang libclang-rt-14-dev
 
 jobs=$(nproc)
 
@@ -34,6 +36,10 @@ for target in fuzz/corpus/*/; do
         >"$work/$name.log" 2>&1) || { tail -40 "$work/$name.log"; echo "$name FAILED"; exit 1; }
     echo "$name: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$work/$name.log" | grep -o '[0-9]*$') runs, no crash"
 done
+
+echo "== The Windows program, under Wine"
+bash scripts/windows.sh
+ctest --preset windows
 
 echo "== Debian package"
 bash scripts/package.sh

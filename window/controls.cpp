@@ -158,8 +158,10 @@ int twipsToPixels(int twips, int dpi) {
 }
 
 std::string ControlRow::objectName() const {
-    const std::string name = other == Other::None ? nameOf(control) : nameOf(other);
-    return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+    std::string name = other == Other::None ? nameOf(control) : nameOf(other);
+    if (index >= 0)
+        name.append("(").append(std::to_string(index)).append(")");
+    return name;
 }
 
 PixelRect ControlRow::pixels(int dpi) const {

@@ -26,7 +26,7 @@ start
 
 # Clicks the middle of a control given its place in pixels within the window.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
-replace() { click "$1" "$2"; xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$3"; }
+replace() { click "$1" "$2"; xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 -- "$3"; }
 
 replace 150 42 "25"        # moment input
 replace 225 42 "KN.m"      # moment selector

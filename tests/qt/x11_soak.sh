@@ -38,6 +38,7 @@ start() {
 }
 fail() {
     echo "FAILED after $1: $2"
+    import -window root "${SOAK_SHOT:-/tmp/x11_soak_failure.png}" 2>/dev/null || true
     echo "actions $n, starts $started, presses $presses, messages $messages"
     kill "$pid" 2>/dev/null || true
     exit 1
@@ -51,7 +52,7 @@ pick() { echo $((RANDOM % $1)); }
 # the window behind it to close, which must not close it.
 answer_message() {
     local waited=0
-    while [ "$(shown)" -lt 2 ] && [ $waited -lt 3 ]; do sleep 0.1; waited=$((waited + 1)); done
+    while [ "$(shown)" -lt 2 ] && [ $waited -lt 10 ]; do sleep 0.1; waited=$((waited + 1)); done
     [ "$(shown)" -ge 2 ] || return 0
     messages=$((messages + 1))
     if [ "$(pick 2)" -eq 0 ]; then
@@ -73,7 +74,7 @@ for ((n = 1; n <= actions; n++)); do
     0 | 1) # type into a box or a selector
         click "${boxes[$(pick ${#boxes[@]})]}"
         xdotool key --clearmodifiers ctrl+a
-        xdotool type --delay 5 "${texts[$(pick ${#texts[@]})]}"
+        xdotool type --delay 5 -- "${texts[$(pick ${#texts[@]})]}"
         ;;
     2 | 3) # "="
         xdotool key Return
@@ -98,16 +99,17 @@ for ((n = 1; n <= actions; n++)); do
         box=${boxes[${inputs[$(pick 3)]}]}
         click "$box"
         xdotool key --clearmodifiers ctrl+a
-        xdotool type --delay 5 "1e400"
+        xdotool type --delay 5 -- "1e400"
         xdotool key Return
         presses=$((presses + 1))
         answer_message
         click "$box"
         xdotool key --clearmodifiers ctrl+a
-        xdotool type --delay 5 "1"
+        xdotool type --delay 5 -- "1"
         ;;
     7) # now and then, ask the window to close: the program ends with 0
         if [ "$(pick 6)" -eq 0 ]; then
+            answer_message # one may still be on its way
             "$close_request" "$window"
             status=0
             timeout 10 tail --pid="$pid" -f /dev/null || fail "a close request" "the program did not end"

@@ -1,0 +1,68 @@
+// Quintora 2 on Windows: reads the command line, then opens the Win32 window
+// and runs its message loop.
+#include "command_line.h"
+#include "form2.h"
+#include "texts.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// An answer of the command line goes where the user typed it: the console
+// the program was started from, or wherever its output is redirected; and
+// when there is neither, into a message.
+void answer(const std::string& text, bool error) {
+    const DWORD which = error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+    HANDLE out = GetStdHandle(which);
+    if ((!out || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS))
+        out = GetStdHandle(which);
+    DWORD mode = 0, written = 0;
+    if (!out || out == INVALID_HANDLE_VALUE) {
+        MessageBoxW(nullptr, quintora::widen(text).c_str(),
+                    quintora::widen(quintora::texts::caption).c_str(),
+                    MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+    } else if (GetConsoleMode(out, &mode)) {
+        const std::wstring wide = quintora::widen(text);
+        WriteConsoleW(out, wide.c_str(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    } else {
+        WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    }
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(quintora::narrow(argv[i]));
+    LocalFree(argv);
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    const quintora::CommandLine line = quintora::readCommandLine(views, "quintora", {});
+    if (line.action != quintora::CommandLine::Action::Run) {
+        answer(line.text, line.action == quintora::CommandLine::Action::Error);
+        return line.exitCode;
+    }
+
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int status = 0;
+    {
+        quintora::Form2 form(instance);
+        form.show(show);
+        MSG message{};
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            if (form.takeKey(message) || IsDialogMessageW(form.window(), &message))
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        status = static_cast<int>(message.wParam);
+    }
+    CoUninitialize();
+    return status;
+}

@@ -1,0 +1,59 @@
+# Installation and the Debian package. Everything a desktop finds the program
+# by is named with one reverse-DNS application id.
+include(GNUInstallDirs)
+set(QUINTORA_APP_ID io.github.darvello.Quintora)
+
+install(TARGETS quintora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The metainfo and the manual page state the project's version.
+set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/${QUINTORA_APP_ID}.metainfo.xml)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/${QUINTORA_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/quintora.1.in ${CMAKE_CURRENT_BINARY_DIR}/quintora.1 @ONLY)
+
+install(FILES ${QUINTORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+set(icons ${PROJECT_SOURCE_DIR}/window/icons)
+foreach(size 32 64 128 256)
+    install(FILES ${icons}/quintora-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${QUINTORA_APP_ID}.png)
+endforeach()
+install(FILES ${icons}/quintora.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${QUINTORA_APP_ID}.svg)
+
+# Debian wants the manual page and the changelog compressed, without a timestamp.
+set(compressed ${CMAKE_CURRENT_BINARY_DIR}/compressed)
+foreach(file ${CMAKE_CURRENT_BINARY_DIR}/quintora.1 ${CMAKE_CURRENT_SOURCE_DIR}/changelog)
+    get_filename_component(name ${file} NAME)
+    add_custom_command(OUTPUT ${compressed}/${name}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${compressed}
+        COMMAND gzip -9nc ${file} > ${compressed}/${name}.gz
+        DEPENDS ${file} VERBATIM)
+endforeach()
+add_custom_target(quintora_docs ALL DEPENDS ${compressed}/quintora.1.gz ${compressed}/changelog.gz)
+install(FILES ${compressed}/quintora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${compressed}/changelog.gz copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quintora)
+
+set(CPACK_PACKAGE_NAME quintora)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Darvello)
+set(CPACK_PACKAGE_CONTACT "Darvello <quintora@darvello.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit converter for reinforced-concrete design")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://darvello.github.io/quintora/)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+"Quintora 2 converts a force, a bending moment and a stress, each typed in a
+unit of the user's choice, into every unit it knows: 4 of force, 12 of
+moment and 15 of stress, 31 results at once, in a Portuguese-language
+window. The units rest on 1 Kgf = 10 N and 1 Tf = 1000 Kgf.")
+# The window needs Qt's platform plugins, which no linked library names, and
+# Qt's own texts in Portuguese.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# The narrow sans serif the columns are sized for.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+include(CPack)

@@ -1,0 +1,27 @@
+# Sourced by the Wine tests: starting quintora.exe and waiting for its end.
+caption='^Quintora 2 \(Darvello\)$'
+# Xvfb runs no window manager: Wine draws the windows' frames itself and
+# gives them the focus, as Windows does.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+# Starts an exe and waits for its window; sets pid, window, and left and top,
+# where the client area of 430 x 350 sits within the frame.
+start() {
+    wine "$1" &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "$caption" | head -1)
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    left=$(((WIDTH - 430) / 2))
+    top=$((HEIGHT - 350 - left))
+}
+# Waits for the program to end, which it must do with status 0.
+ended() {
+    local status=0
+    timeout 20 tail --pid=$pid -f /dev/null || { echo "$1 did not end the program"; exit 1; }
+    wait $pid || status=$?
+    trap - EXIT
+    [ "$status" -eq 0 ] || { echo "$1 ended the program with status $status"; exit 1; }
+}
+fail() { echo "FAILED: $*"; exit 1; }

@@ -1,0 +1,501 @@
+#include "form2.h"
+
+#include "texts.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quintora {
+
+std::wstring widen(std::string_view utf8) {
+    if (utf8.empty())
+        return {};
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string narrow(std::wstring_view utf16) {
+    if (utf16.empty())
+        return {};
+    const int size = static_cast<int>(utf16.size());
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    return utf8;
+}
+
+namespace {
+
+constexpr wchar_t windowClass[] = L"Quintora2Form2";
+constexpr int firstControlId = 100; // clear of IDOK and IDCANCEL
+constexpr int iconId = 1;
+
+COLORREF colorOf(Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+std::wstring textOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The monitor's dpi for a window (Windows 10 on), or the system's.
+UINT dpiOf(HWND hwnd) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpi)
+        return getDpi(hwnd);
+    HDC dc = GetDC(hwnd);
+    const UINT dpi = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSY));
+    ReleaseDC(hwnd, dc);
+    return dpi;
+}
+
+// The whole window's size for a client area of `width` x `height` at `dpi`.
+SIZE frameFor(int width, int height, DWORD style, UINT dpi) {
+    RECT rect{0, 0, width, height};
+    using AdjustFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    const auto adjust = reinterpret_cast<AdjustFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    if (adjust)
+        adjust(&rect, style, FALSE, 0, dpi);
+    else
+        AdjustWindowRectEx(&rect, style, FALSE, 0);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The separator of the user's locale, when it is one plain character.
+char localeSeparator() {
+    wchar_t point[8] = {};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, point, 8) == 2 && point[0] > L' ' &&
+        point[0] < 127 && (point[0] < L'0' || point[0] > L'9'))
+        return static_cast<char>(point[0]);
+    return '.';
+}
+
+bool isEdit(HWND hwnd) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    return lstrcmpiW(name, L"Edit") == 0;
+}
+
+HWND editOf(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+
+} // namespace
+
+// The controls as Form2Logic sees them.
+class Form2::View : public FormView {
+public:
+    explicit View(Form2& form) : form_(form) {}
+
+    std::string text(Field f) const override { return narrow(textOf(form_.field(f))); }
+    void setText(Field f, std::string_view text) override {
+        HWND box = form_.field(f);
+        form_.writing_ = true;
+        SetWindowTextW(box, widen(text).c_str());
+        SendMessageW(box, EM_SETSEL, 0, 0); // shown from its first character
+        form_.writing_ = false;
+    }
+    bool fits(Field f, std::string_view text) const override {
+        HWND box = form_.field(f);
+        RECT room{};
+        SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+        const std::wstring wide = widen(text);
+        HDC dc = GetDC(box);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(box, dc);
+        return size.cx <= room.right - room.left;
+    }
+    void setLook(Field f, const Look& look) override {
+        HWND control = form_.field(f);
+        const std::wstring tip = widen(look.toolTip);
+        form_.setToolTip(control, tip);
+        InvalidateRect(control, nullptr, TRUE);
+        if (HWND edit = isEdit(control) ? nullptr : editOf(control)) {
+            form_.setToolTip(edit, tip);
+            InvalidateRect(edit, nullptr, TRUE);
+        }
+    }
+    void showError(std::string_view message) override {
+        MessageBoxW(form_.window_, widen(message).c_str(), widen(texts::caption).c_str(),
+                    MB_OK | MB_ICONERROR);
+    }
+
+private:
+    Form2& form_;
+};
+
+Form2::Form2(HINSTANCE instance)
+    : instance_(instance), table_(controlTable()), view_(std::make_unique<View>(*this)),
+      logic_(std::make_unique<Form2Logic>(*view_, localeSeparator())) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    unitBrush_ = CreateSolidBrush(colorOf(unitBackground));
+    markBrush_ = CreateSolidBrush(colorOf(markBackground));
+
+    WNDCLASSEXW windowClassInfo{};
+    windowClassInfo.cbSize = sizeof windowClassInfo;
+    windowClassInfo.lpfnWndProc = windowProcedure;
+    windowClassInfo.hInstance = instance;
+    windowClassInfo.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClassInfo.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClassInfo.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClassInfo.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClassInfo.lpszClassName = windowClass;
+    RegisterClassExW(&windowClassInfo);
+
+    CreateWindowExW(0, windowClass, widen(texts::caption).c_str(), WS_OVERLAPPEDWINDOW,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                    instance, this);
+    dpi_ = dpiOf(window_);
+    const SIZE frame = frameFor(twipsToPixels(clientWidth, static_cast<int>(dpi_)),
+                                twipsToPixels(clientHeight, static_cast<int>(dpi_)),
+                                WS_OVERLAPPEDWINDOW, dpi_);
+    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    createFonts();
+    createControls();
+    layout();
+    Form_Load();
+    nameForScreenReaders();
+}
+
+Form2::~Form2() {
+    if (IsWindow(window_))
+        DestroyWindow(window_);
+    for (HFONT font : fonts_)
+        DeleteObject(font);
+    DeleteObject(unitBrush_);
+    DeleteObject(markBrush_);
+}
+
+void Form2::show(int showCommand) {
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetFocus(Command1);
+}
+
+HWND& Form2::member(const ControlRow& row) {
+    const auto i = static_cast<std::size_t>(row.index);
+    switch (row.other) {
+    case Other::Label1:
+        return Label1;
+    case Other::Label2:
+        return Label2;
+    case Other::Label3:
+        return Label3;
+    case Other::Label4:
+        return Label4;
+    case Other::Command1:
+        return Command1;
+    case Other::Command2:
+        return Command2;
+    case Other::None:
+        break;
+    }
+    switch (row.control) {
+    case Control::Text1:
+        return Text1.at(i);
+    case Control::Text2:
+        return Text2.at(i);
+    case Control::Text3:
+        return Text3.at(i);
+    case Control::Text4:
+        return Text4.at(i);
+    case Control::Text5:
+        return Text5.at(i);
+    case Control::Text6:
+        return Text6.at(i);
+    case Control::Combo1:
+        return Combo1;
+    case Control::Combo2:
+        return Combo2;
+    case Control::Combo3:
+        break;
+    }
+    return Combo3;
+}
+
+HWND Form2::field(Field f) const {
+    switch (f.control) {
+    case Control::Combo1:
+        return Combo1;
+    case Control::Combo2:
+        return Combo2;
+    case Control::Combo3:
+        return Combo3;
+    default:
+        break;
+    }
+    for (const Placed& p : placed_)
+        if (p.row->kind == Kind::TextBox && p.row->control == f.control && p.row->index == f.index)
+            return p.hwnd;
+    return nullptr;
+}
+
+const Form2::Placed* Form2::placedOf(HWND hwnd) const {
+    for (const Placed& p : placed_)
+        if (p.hwnd == hwnd)
+            return &p;
+    return nullptr;
+}
+
+// The controls are created in tab order, which makes it the order in which
+// the dialog keys move the focus; the labels, which never take it, come last.
+void Form2::createControls() {
+    std::vector<const ControlRow*> order = tabOrder(table_);
+    for (const ControlRow& row : table_)
+        if (!row.takesFocus())
+            order.push_back(&row);
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 480);
+    for (const ControlRow* row : order) {
+        const int id = firstControlId + static_cast<int>(row - table_.data());
+        HWND hwnd = member(*row) = createControl(*row, id);
+        placed_.push_back({row, hwnd});
+        for (HWND tipped : {hwnd, row->kind == Kind::ComboBox ? editOf(hwnd) : nullptr}) {
+            if (!tipped)
+                continue;
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = window_;
+            tool.uId = reinterpret_cast<UINT_PTR>(tipped);
+            tool.lpszText = const_cast<wchar_t*>(L"");
+            SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        setToolTip(hwnd, widen(row->toolTip));
+    }
+}
+
+HWND Form2::createControl(const ControlRow& row, int id) {
+    const std::wstring text = widen(row.text);
+    const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    switch (row.kind) {
+    case Kind::Label:
+        return CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY,
+                               0, 0, 0, 0, window_, menu, instance_, nullptr);
+    case Kind::Button:
+        return CreateWindowExW(0, L"BUTTON", text.c_str(),
+                               child | WS_TABSTOP |
+                                   (row.other == Other::Command1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                               0, 0, 0, 0, window_, menu, instance_, nullptr);
+    case Kind::ComboBox: {
+        HWND combo = CreateWindowExW(0, L"COMBOBOX", nullptr,
+                                     child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                                     0, 0, 0, 0, window_, menu, instance_, nullptr);
+        for (const Unit& unit : quantityOf(row.control).units)
+            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(unit.name).c_str()));
+        SendMessageW(combo, CB_LIMITTEXT, 0, 0); // no length limit
+        SetWindowTextW(combo, text.c_str());
+        return combo;
+    }
+    case Kind::TextBox:
+        break;
+    }
+    HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
+                               child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, window_,
+                               menu, instance_, nullptr);
+    SendMessageW(box, EM_SETLIMITTEXT, 0, 0); // no length limit
+    return box;
+}
+
+void Form2::createFonts() {
+    for (HFONT font : fonts_)
+        DeleteObject(font);
+    for (FontRole role : {FontRole::Window, FontRole::Heading, FontRole::Equals}) {
+        const FontSpec spec = fontOf(role);
+        LOGFONTW font{};
+        font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi_ / 72.0));
+        font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+        font.lfCharSet = DEFAULT_CHARSET;
+        const std::wstring family = widen(spec.family);
+        family.copy(font.lfFaceName, LF_FACESIZE - 1);
+        fonts_[static_cast<std::size_t>(role)] = CreateFontIndirectW(&font);
+    }
+}
+
+// Every control at its twips scaled to the monitor's dpi, in its font.
+void Form2::layout() {
+    const int dpi = static_cast<int>(dpi_);
+    for (const Placed& p : placed_) {
+        HFONT font = fonts_[static_cast<std::size_t>(p.row->font)];
+        SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        const PixelRect r = p.row->pixels(dpi);
+        if (p.row->kind != Kind::ComboBox) {
+            MoveWindow(p.hwnd, r.x, r.y, r.width, r.height, TRUE);
+            continue;
+        }
+        // The edit field as high as the row; the list long enough for every
+        // unit, and wide enough for the longest name.
+        MoveWindow(p.hwnd, r.x, r.y, r.width, r.height, FALSE);
+        RECT field{};
+        GetWindowRect(p.hwnd, &field);
+        const auto fieldItem = static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        const int border = (field.bottom - field.top) - fieldItem;
+        SendMessageW(p.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), std::max(1, r.height - border));
+        const auto count = static_cast<int>(SendMessageW(p.hwnd, CB_GETCOUNT, 0, 0));
+        const auto item = static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, 0, 0));
+        SendMessageW(p.hwnd, CB_SETMINVISIBLE, static_cast<WPARAM>(count), 0);
+        MoveWindow(p.hwnd, r.x, r.y, r.width, r.height + count * item + 2 * border, TRUE);
+        HDC dc = GetDC(p.hwnd);
+        HGDIOBJ old = SelectObject(dc, font);
+        int widest = 0;
+        for (const Unit& unit : quantityOf(p.row->control).units) {
+            const std::wstring name = widen(unit.name);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
+            widest = std::max(widest, static_cast<int>(size.cx));
+        }
+        SelectObject(dc, old);
+        ReleaseDC(p.hwnd, dc);
+        SendMessageW(p.hwnd, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(std::max(r.width, widest + MulDiv(12, dpi, 96))), 0);
+        // The edit field is narrow: the longest unit name, "Kgf/mm2", needs
+        // the room of its margins.
+        SendMessageW(editOf(p.hwnd), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 0));
+    }
+}
+
+// Every control carries its Portuguese name for screen readers.
+void Form2::nameForScreenReaders() {
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+        return;
+    for (const Placed& p : placed_)
+        services->SetHwndPropStr(p.hwnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                                 widen(p.row->accessibleName).c_str());
+    services->Release();
+}
+
+void Form2::setToolTip(HWND control, const std::wstring& text) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Form2::Form_Load() {
+    logic_->load();
+}
+
+void Form2::Command1_Click() {
+    logic_->convert();
+}
+
+void Form2::Command2_Click() {
+    DestroyWindow(window_);
+}
+
+bool Form2::takeKey(const MSG& message) {
+    if (!isEdit(message.hwnd) || !IsChild(window_, message.hwnd))
+        return false;
+    // "=" presses "=", as on a calculator: no number or unit name holds one.
+    if (message.message == WM_CHAR && message.wParam == L'=') {
+        Command1_Click();
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
+        GetKeyState(VK_MENU) >= 0) {
+        SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK Form2::windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form2*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form2*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return form ? form->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT Form2::colour(HDC dc, HWND control) {
+    const Placed* p = placedOf(control);
+    if (!p)
+        p = placedOf(GetParent(control)); // the edit field of a selector
+    if (!p || p->row->kind == Kind::Label || p->row->kind == Kind::Button)
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    const Field f{p->row->control, p->row->kind == Kind::ComboBox ? 0 : p->row->index};
+    const Look& look = logic_->look(f);
+    SetTextColor(dc, look.outOfDate ? colorOf(outOfDateText) : GetSysColor(COLOR_WINDOWTEXT));
+    switch (look.background) {
+    case Tint::Unit:
+        SetBkColor(dc, colorOf(unitBackground));
+        return reinterpret_cast<LRESULT>(unitBrush_);
+    case Tint::Mark:
+        SetBkColor(dc, colorOf(markBackground));
+        return reinterpret_cast<LRESULT>(markBrush_);
+    case Tint::Window:
+        break;
+    }
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: {
+        const Placed* p = placedOf(reinterpret_cast<HWND>(lParam));
+        const int code = HIWORD(wParam);
+        if (!p)
+            return 0;
+        if (p->row->other == Other::Command1 && code == BN_CLICKED)
+            Command1_Click();
+        else if (p->row->other == Other::Command2 && code == BN_CLICKED)
+            Command2_Click();
+        else if (!writing_ && ((p->row->kind == Kind::TextBox && code == EN_CHANGE) ||
+                               (p->row->kind == Kind::ComboBox &&
+                                (code == CBN_EDITCHANGE || code == CBN_SELCHANGE))))
+            logic_->edited({p->row->control, p->row->kind == Kind::ComboBox ? 0 : p->row->index});
+        return 0;
+    }
+    case DM_GETDEFID: // "=" is the default button: Enter in any box presses it
+        return MAKELRESULT(firstControlId + (placedOf(Command1)->row - table_.data()), DC_HASDEFID);
+    case WM_CTLCOLOREDIT:
+        return colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ACTIVATE: // the focus comes back where it was, as in a dialog
+        if (LOWORD(wParam) == WA_INACTIVE)
+            lastFocus_ = GetFocus();
+        else
+            SetFocus(lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : Command1);
+        return 0;
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        createFonts();
+        layout();
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+} // namespace quintora
