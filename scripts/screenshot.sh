@@ -1,23 +1,41 @@
 #!/usr/bin/env bash
-# Remakes docs/screenshot.png: the real program under Xvfb, after "=" with
-# the window's initial contents. Builds the program first.
+# Remakes the README's screenshots from the real programs, after "=" with the
+# window's initial contents: docs/screenshot.png (Linux, under Xvfb),
+# docs/screenshot-windows.png (the Windows program under Wine, on Xvfb) and
+# docs/screenshot-web.png (the web page as a phone shows it). Builds them first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${SCREENSHOT_INNER:-}" ]; then
     source scripts/deps.sh
-    install_missing "${build_packages[@]}" xvfb xauth xdotool imagemagick
+    install_missing "${build_packages[@]}" "${windows_packages[@]}" "${wine_packages[@]}" \
+        "${web_packages[@]}" "${browser_packages[@]}"
     cmake --preset package >/dev/null
     cmake --build --preset package -j"$(nproc)" --target quintora
-    exec env SCREENSHOT_INNER=1 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 640x480x24" "$0" "$@"
+    bash scripts/windows.sh >/dev/null
+    bash scripts/web.sh >/dev/null
+    /usr/bin/python3 scripts/web_screenshot.py build/web/site
+    exec env SCREENSHOT_INNER=1 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x480x24" "$0" "$@"
 fi
-
-./build/package/app/quintora &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quintora 2 \(Darvello\)$' | head -1)
-sleep 0.5
-xdotool key --window "$window" Return
-sleep 0.5
 mkdir -p docs
-import -window "$window" docs/screenshot.png
-echo "docs/screenshot.png remade"
+
+# Shows one program's window, presses "=" and saves the window.
+shoot() {
+    local out=$1
+    shift
+    "$@" &
+    local pid=$!
+    local window
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quintora 2 \(Darvello\)$' | head -1)
+    sleep 1
+    xdotool mousemove --window "$window" 60 20 click 1 key Return
+    sleep 0.5
+    import -window "$window" "$out"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo "$out remade"
+}
+shoot docs/screenshot.png ./build/package/app/quintora
+export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+shoot docs/screenshot-windows.png wine build/windows/app/quintora.exe
+wineserver -k || true

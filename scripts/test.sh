@@ -3,12 +3,14 @@
 # valgrind tests; the whole suite again under AddressSanitizer,
 # UndefinedBehaviorSanitizer and LeakSanitizer; each fuzzer for a while
 # (FUZZ_SECONDS, 60 by default); the Windows program, its core tests, its
-# end-to-end test and its installer under Wine; then builds and checks the
+# end-to-end test and its installer under Wine; the web page, its core tests
+# under Node and the page in headless Chromium; then builds and checks the
 # Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${build_packages[@]}" "${windows_packages[@]}" "${wine_packages[@]}" \
+    "${web_packages[@]}" "${browser_packages[@]}" \
     libgtest-dev libbenchmark-dev libxcb1-dev valgrind clang libclang-rt-14-dev
 
 jobs=$(nproc)
@@ -40,6 +42,10 @@ done
 echo "== The Windows program, under Wine"
 bash scripts/windows.sh
 ctest --preset windows
+
+echo "== The web page, under Node and in headless Chromium"
+bash scripts/web.sh
+ctest --preset web
 
 echo "== Debian package"
 bash scripts/package.sh

@@ -23,6 +23,14 @@ inline constexpr std::string_view conventionTip =
     "Convenção: 1 Kgf = 10 N (e não 9,80665 N) e 1 Tf = 1000 Kgf; assim, 1 MPa = 10 Kgf/cm2";
 inline constexpr std::string_view conventionSpoken = "Convenção: 1 Kgf = 10 N";
 
+// The web page's own: the list beside a selector, the state after "Sai"
+// where the browser keeps the page open, and a page without its script.
+inline constexpr std::string_view unitList = "Lista de unidades";
+inline constexpr std::string_view ended = "Programa encerrado";
+inline constexpr std::string_view startAgain = "Abrir de novo";
+inline constexpr std::string_view needsScript = "Ative o JavaScript para converter.";
+inline constexpr std::string_view ok = "OK";
+
 // Marks and tooltips.
 inline constexpr std::string_view unknownUnit = "Unidade desconhecida";
 inline constexpr std::string_view outOfDate = "Desatualizado: aperte = (ou Enter)";

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Start-up time (launch to window mapped) and peak memory of quintora.exe
+# against a bare Win32 window of the same size, under Wine on Xvfb, in the
+# same prefix with its wineserver kept running: the median of several
+# interleaved runs each. Uses the probe of the Linux build.
+# Usage: bench/startup_wine.sh [WINDOWS_BUILD_DIR] [PROBE] [RUNS]
+set -euo pipefail
+build=${1:-build/windows}
+probe=${2:-build/default/bench/startup_probe}
+runs=${3:-21}
+[ -n "${STARTUP_INNER:-}" ] || exec env STARTUP_INNER=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+
+export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wineserver -p
+trap 'wineserver -k' EXIT
+wine=$(command -v wine)
+programs=("$build/app/quintora.exe" "$build/bench/bare_window_win32.exe")
+out=$(mktemp -d)
+for p in "${programs[@]}"; do "$probe" "$wine" "$p" >/dev/null 2>&1 || true; done # warm the caches
+for _ in $(seq "$runs"); do
+    for i in "${!programs[@]}"; do "$probe" "$wine" "${programs[$i]}" 2>/dev/null >>"$out/$i"; done
+done
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+for i in "${!programs[@]}"; do
+    t[$i]=$(cut -d' ' -f1 "$out/$i" | median)
+    m[$i]=$(cut -d' ' -f2 "$out/$i" | median)
+done
+rm -rf "$out"
+echo "quintora.exe:       ${t[0]} ms to window shown, ${m[0]} KiB peak"
+echo "bare Win32 window:  ${t[1]} ms to window shown, ${m[1]} KiB peak"
+echo "(medians of $runs interleaved runs under Wine)"
+awk -v a="${t[0]}" -v b="${t[1]}" -v c="${m[0]}" -v d="${m[1]}" \
+    'BEGIN { printf "quintora.exe / bare window: time %.2fx, memory %.2fx\n", a / b, c / d }'

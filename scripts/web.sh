@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the web page into build/web/site/: index.html with its script, style,
+# WebAssembly module, offline worker, manifest and icons, for any static host.
+# Try it with:  python3 -m http.server -d build/web/site 8000
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+install_missing "${web_packages[@]}"
+cmake --preset web >/dev/null
+cmake --build --preset web -j"$(nproc)"
+echo "the page is in build/web/site/"

@@ -1,0 +1,76 @@
+#include "form2.h"
+
+#include <string>
+#include <vector>
+
+// What the page's script gives the module, in its "page" import module.
+#define QUINTORA_PAGE(name) __attribute__((import_module("page"), import_name(#name)))
+extern "C" {
+// The UTF-8 length of a field's text, which copyText then writes to `to`.
+QUINTORA_PAGE(textLength) int pageTextLength(int field);
+QUINTORA_PAGE(copyText) void pageCopyText(int field, char* to);
+QUINTORA_PAGE(setText) void pageSetText(int field, const char* text, int length);
+QUINTORA_PAGE(fits) int pageFits(int field, const char* text, int length);
+QUINTORA_PAGE(setLook)
+void pageSetLook(int field, int background, int outOfDate, const char* tip, int length);
+QUINTORA_PAGE(showError) void pageShowError(const char* text, int length);
+}
+
+namespace quintora {
+
+class Form2::View : public FormView {
+public:
+    View() : fields_(allFields()) {}
+
+    int number(Field f) const {
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            if (fields_[i] == f)
+                return static_cast<int>(i);
+        return -1;
+    }
+    Field field(int number) const { return fields_[static_cast<std::size_t>(number)]; }
+    int count() const { return static_cast<int>(fields_.size()); }
+
+    std::string text(Field f) const override {
+        std::string text(static_cast<std::size_t>(pageTextLength(number(f))), '\0');
+        pageCopyText(number(f), text.data());
+        return text;
+    }
+    void setText(Field f, std::string_view text) override {
+        pageSetText(number(f), text.data(), static_cast<int>(text.size()));
+    }
+    bool fits(Field f, std::string_view text) const override {
+        return pageFits(number(f), text.data(), static_cast<int>(text.size())) != 0;
+    }
+    void setLook(Field f, const Look& look) override {
+        pageSetLook(number(f), static_cast<int>(look.background), look.outOfDate ? 1 : 0,
+                    look.toolTip.data(), static_cast<int>(look.toolTip.size()));
+    }
+    void showError(std::string_view message) override {
+        pageShowError(message.data(), static_cast<int>(message.size()));
+    }
+
+private:
+    std::vector<Field> fields_;
+};
+
+Form2::Form2(char decimalSeparator)
+    : view_(std::make_unique<View>()),
+      logic_(std::make_unique<Form2Logic>(*view_, decimalSeparator)) {}
+
+Form2::~Form2() = default;
+
+void Form2::Form_Load() {
+    logic_->load();
+}
+
+void Form2::Command1_Click() {
+    logic_->convert();
+}
+
+void Form2::edited(int field) {
+    if (field >= 0 && field < view_->count())
+        logic_->edited(view_->field(field));
+}
+
+} // namespace quintora

@@ -1,0 +1,33 @@
+// The program's window as a web page: the page's script holds the controls,
+// and Form2 reaches them through the few functions the script gives the
+// WebAssembly module, moving texts between the page and Form2Logic.
+//
+// Fields are numbered in the order of allFields(); the page marks each of
+// its boxes and selectors with that number.
+#pragma once
+
+#include "form2_logic.h"
+
+#include <memory>
+
+namespace quintora {
+
+class Form2 {
+public:
+    explicit Form2(char decimalSeparator);
+    ~Form2();
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
+
+    void Form_Load();
+    void Command1_Click();
+    // The user changed field number `field`.
+    void edited(int field);
+
+private:
+    class View;
+    std::unique_ptr<View> view_;
+    std::unique_ptr<Form2Logic> logic_;
+};
+
+} // namespace quintora
