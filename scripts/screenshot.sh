@@ -39,3 +39,6 @@ export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscor
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 shoot docs/screenshot-windows.png wine build/windows/app/quintora.exe
 wineserver -k || true
+convert docs/screenshot.png docs/screenshot-windows.png -background '#202020' -splice 10x0 +append \
+    docs/screenshot-side-by-side.png
+echo "docs/screenshot-side-by-side.png remade"

@@ -34,7 +34,9 @@ start() {
     pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -1)
     started=$((started + 1))
-    sleep 0.3
+    # As a person would: Qt drops a close request that comes within moments
+    # of the window being mapped, whatever the program.
+    sleep 1
 }
 fail() {
     echo "FAILED after $1: $2"

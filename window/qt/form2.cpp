@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -355,6 +356,14 @@ void Form2::Command1_Click() {
 }
 
 void Form2::Command2_Click() {
+    QCoreApplication::exit(0);
+}
+
+// Closing the window ends the program at once, as "Sai" does. Left to Qt's
+// quit on the last window closed, a close after an error message could hide
+// the window and leave the program running unseen.
+void Form2::closeEvent(QCloseEvent* event) {
+    event->accept();
     QCoreApplication::exit(0);
 }
 
