@@ -15,24 +15,38 @@ namespace {
 
 // Qt's own options, which QApplication reads and takes out of the arguments.
 constexpr quintora::ToolkitOption qtOptions[] = {
-    {"-platform", true},        {"-platformpluginpath", true}, {"-platformtheme", true},
-    {"-plugin", true},          {"-qmljsdebugger", true},      {"-qwindowgeometry", true},
-    {"-qwindowicon", true},     {"-qwindowtitle", true},       {"-reverse", false},
-    {"-session", true},         {"-style", true},              {"-stylesheet", true},
-    {"-widgetcount", false},    {"-display", true},            {"-geometry", true},
-    {"-title", true},           {"-icon", true},               {"-name", true},
-    {"-visual", true},          {"-nograb", false},            {"-dograb", false},
-    {"-sync", false},
+    {"-platform",           true },
+    {"-platformpluginpath", true },
+    {"-platformtheme",      true },
+    {"-plugin",             true },
+    {"-qmljsdebugger",      true },
+    {"-qwindowgeometry",    true },
+    {"-qwindowicon",        true },
+    {"-qwindowtitle",       true },
+    {"-reverse",            false},
+    {"-session",            true },
+    {"-style",              true },
+    {"-stylesheet",         true },
+    {"-widgetcount",        false},
+    {"-display",            true },
+    {"-geometry",           true },
+    {"-title",              true },
+    {"-icon",               true },
+    {"-name",               true },
+    {"-visual",             true },
+    {"-nograb",             false},
+    {"-dograb",             false},
+    {"-sync",               false},
 };
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const quintora::CommandLine line =
-        quintora::readCommandLine(arguments, "quintora", qtOptions);
+    const quintora::CommandLine line = quintora::readCommandLine(arguments, "quintora", qtOptions);
     if (line.action != quintora::CommandLine::Action::Run) {
-        std::fputs(line.text.c_str(), line.action == quintora::CommandLine::Action::Answer ? stdout : stderr);
+        std::fputs(line.text.c_str(),
+                   line.action == quintora::CommandLine::Action::Answer ? stdout : stderr);
         return line.exitCode;
     }
     bool styleAsked = std::getenv("QT_STYLE_OVERRIDE") && *std::getenv("QT_STYLE_OVERRIDE");

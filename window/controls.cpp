@@ -128,13 +128,22 @@ std::vector<ControlRow> controlTable() {
     for (const Column& c : columns) {
         const Quantity& q = quantityOf(c.control);
         for (int i = 1; i <= q.rows(); ++i) {
-            const std::string_view text =
-                c.control == q.unitNames ? q.units[static_cast<std::size_t>(i - 1)].name
-                                         : std::string_view();
-            table.push_back({Kind::TextBox, c.control, Other::None, i, c.left,
-                             firstRowTop + rowHeight * (i - 1), c.width, rowHeight,
-                             firstOutputTab(c.control) + i - 1, FontRole::Window, text, {},
-                             texts::spokenName(c.control, i)});
+            const std::string_view text = c.control == q.unitNames
+                                              ? q.units[static_cast<std::size_t>(i - 1)].name
+                                              : std::string_view();
+            table.push_back({.kind = Kind::TextBox,
+                             .control = c.control,
+                             .other = Other::None,
+                             .index = i,
+                             .left = c.left,
+                             .top = firstRowTop + rowHeight * (i - 1),
+                             .width = c.width,
+                             .height = rowHeight,
+                             .tab = firstOutputTab(c.control) + i - 1,
+                             .font = FontRole::Window,
+                             .text = text,
+                             .toolTip = {},
+                             .accessibleName = texts::spokenName(c.control, i)});
         }
     }
     return table;

@@ -52,9 +52,9 @@ struct PixelRect {
 
 struct ControlRow {
     Kind kind;
-    Control control; // for text boxes and combo boxes
-    Other other;     // for labels and buttons
-    int index;       // -1 outside control arrays
+    Control control;              // for text boxes and combo boxes
+    Other other;                  // for labels and buttons
+    int index;                    // -1 outside control arrays
     int left, top, width, height; // twips
     int tab;
     FontRole font;

@@ -76,7 +76,8 @@ public:
         logic_.view_.setText(field, text);
         State& state = logic_.states_[slot(field)];
         state.mark.clear();
-        state.tip = text.empty() || logic_.view_.fits(field, text) ? std::string() : std::string(text);
+        state.tip =
+            text.empty() || logic_.view_.fits(field, text) ? std::string() : std::string(text);
         logic_.update(field);
     }
     char decimalSeparator() const override { return logic_.separator_; }

@@ -27,7 +27,8 @@ std::string spokenName(Control control, int index) {
         return name + ", valor de entrada";
     if (control == q.unitNames)
         return name + ", unidade da linha " + std::to_string(index);
-    return name + ", resultado em " + std::string(q.units[static_cast<std::size_t>(index - 1)].name);
+    return name + ", resultado em " +
+           std::string(q.units[static_cast<std::size_t>(index - 1)].name);
 }
 
 std::string outOfRange(std::string_view largest) {
@@ -81,8 +82,7 @@ std::string badArgument(std::string_view program, std::string_view argument) {
     const std::string name(program);
     const bool option = !argument.empty() && argument.front() == '-';
     return name + (option ? ": opção desconhecida: '" : ": argumento inesperado: '") +
-           std::string(argument) + "'\nExperimente '" + name +
-           " --help' para mais informações.\n";
+           std::string(argument) + "'\nExperimente '" + name + " --help' para mais informações.\n";
 }
 
 } // namespace quintora::texts

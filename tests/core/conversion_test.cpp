@@ -249,15 +249,17 @@ TEST_P(Fault, StopsWithOverflowAndLeavesNoStaleOutput) {
 // Each stops at the box named last: the input, or the row whose result overflows.
 INSTANTIATE_TEST_SUITE_P(
     Cases, Fault,
-    testing::Values(FaultCase{"input beyond a double", Control::Text3, "1e400", Control::Combo2,
-                              "Kgf.mm", 0, 0, 0, Stop{overflowError, Control::Text3, 0}},
-                    FaultCase{"product beyond a double", Control::Text1, "1e308", Control::Combo1,
-                              "Tf", 0, 0, 0, Stop{overflowError, Control::Text1, 0}},
-                    FaultCase{"moment quotient in N.mm", Control::Text3, "1e307", Control::Combo2,
-                              "Kgf.cm", 4, 6, 0, Stop{overflowError, Control::Text3, 7}},
-                    FaultCase{"stress quotient in Kgf/m2", Control::Text5, "1e305",
-                              Control::Combo3, "Kgf/cm2", 4, 12, 2,
-                              Stop{overflowError, Control::Text5, 3}}));
+    testing::Values(
+        FaultCase{
+            "input beyond a double", Control::Text3, "1e400", Control::Combo2, "Kgf.mm", 0, 0, 0,
+            Stop{overflowError, Control::Text3, 0}
+},
+        FaultCase{"product beyond a double", Control::Text1, "1e308", Control::Combo1, "Tf", 0, 0,
+                  0, Stop{overflowError, Control::Text1, 0}},
+        FaultCase{"moment quotient in N.mm", Control::Text3, "1e307", Control::Combo2, "Kgf.cm", 4,
+                  6, 0, Stop{overflowError, Control::Text3, 7}},
+        FaultCase{"stress quotient in Kgf/m2", Control::Text5, "1e305", Control::Combo3, "Kgf/cm2",
+                  4, 12, 2, Stop{overflowError, Control::Text5, 3}}));
 
 TEST(Locale, CommaSeparatorIsWrittenAndReadBack) {
     Pass p(',');

@@ -35,7 +35,8 @@ int main(int argc, char* argv[]) {
     event.type = atom(x, "WM_PROTOCOLS");
     event.data.data32[0] = atom(x, "WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(x, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+    xcb_send_event(x, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&event));
     xcb_flush(x);
     xcb_disconnect(x);
     return 0;

@@ -1,5 +1,5 @@
-#include "controls.h"
 #include "application.h"
+#include "controls.h"
 #include "form2.h"
 
 #include <QAbstractItemView>
@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QToolTip>
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include <cmath>
@@ -37,18 +37,18 @@ int px(int twips) {
 // The window as it must open: names, places in twips and initial texts.
 QList<Expected> expectedControls() {
     QList<Expected> all{
-        {"Label1",   120,  0,    855,  375,  "Força" },
-        {"Label2",   2040, 0,    1815, 375,  "Momento"},
-        {"Label3",   4250, 0,    1215, 375,  "Tensão"},
+        {"Label1",   120,  0,    855,  375,  "Força"      },
+        {"Label2",   2040, 0,    1815, 375,  "Momento"     },
+        {"Label3",   4250, 0,    1215, 375,  "Tensão"     },
         {"Label4",   120,  2355, 1695, 270,  "1 Kgf = 10 N"},
-        {"Text1(0)", 120,  480,  1095, 315,  "1"      },
-        {"Combo1",   1215, 480,  720,  315,  "Kgf"    },
-        {"Text3(0)", 2040, 480,  1095, 315,  "1"      },
-        {"Combo2",   3135, 480,  1005, 315,  "Kgf.mm" },
-        {"Text5(0)", 4250, 480,  1095, 315,  "1"      },
-        {"Combo3",   5340, 480,  1005, 315,  "Kgf/mm2"},
-        {"Command1", 120,  3000, 1695, 1095, "="      },
-        {"Command2", 120,  4095, 1695, 1095, "Sai"    },
+        {"Text1(0)", 120,  480,  1095, 315,  "1"           },
+        {"Combo1",   1215, 480,  720,  315,  "Kgf"         },
+        {"Text3(0)", 2040, 480,  1095, 315,  "1"           },
+        {"Combo2",   3135, 480,  1005, 315,  "Kgf.mm"      },
+        {"Text5(0)", 4250, 480,  1095, 315,  "1"           },
+        {"Combo3",   5340, 480,  1005, 315,  "Kgf/mm2"     },
+        {"Command1", 120,  3000, 1695, 1095, "="           },
+        {"Command2", 120,  4095, 1695, 1095, "Sai"         },
     };
     const QStringList force{"Kgf", "Tf", "N", "KN"};
     const QStringList moment{"Kgf.mm", "Kgf.cm", "Kgf.m", "Tf.mm", "Tf.cm", "Tf.m",

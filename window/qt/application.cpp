@@ -17,7 +17,8 @@ QString windowFontFamily(const QStringList& installed) {
     for (std::string_view family :
          {dialog, std::string_view("Microsoft Sans Serif"), std::string_view("Liberation Sans"),
           std::string_view("Arimo"), std::string_view("Arial")}) {
-        const QString name = QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+        const QString name =
+            QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
         if (installed.contains(name))
             return name;
     }

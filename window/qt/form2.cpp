@@ -3,10 +3,11 @@
 #include "icon_data.h"
 #include "texts.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QIcon>
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
@@ -165,11 +165,12 @@ public:
         QWidget* widget = form_.field(f.control, f.index);
         const QPalette standard = QApplication::palette(widget);
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::Base, look.background == Tint::Unit   ? qcolor(unitBackground)
-                                         : look.background == Tint::Mark ? qcolor(markBackground)
-                                                                         : standard.color(QPalette::Base));
-        palette.setColor(QPalette::Text, look.outOfDate ? qcolor(outOfDateText)
-                                                        : standard.color(QPalette::Text));
+        palette.setColor(QPalette::Base, look.background == Tint::Unit ? qcolor(unitBackground)
+                                         : look.background == Tint::Mark
+                                             ? qcolor(markBackground)
+                                             : standard.color(QPalette::Base));
+        palette.setColor(QPalette::Text,
+                         look.outOfDate ? qcolor(outOfDateText) : standard.color(QPalette::Text));
         widget->setPalette(palette);
         widget->setToolTip(qstring(look.toolTip));
     }

@@ -90,13 +90,14 @@ std::string classes(const ControlRow& row, const Look* look) {
 constexpr const char* asTyped =
     " autocomplete=\"off\" autocorrect=\"off\" autocapitalize=\"off\" spellcheck=\"false\"";
 
-std::string control(const ControlRow& row, const std::vector<Field>& fields, const StartLooks& start) {
+std::string control(const ControlRow& row, const std::vector<Field>& fields,
+                    const StartLooks& start) {
     const std::string id = attribute("id", row.objectName());
     const std::string spoken = attribute("aria-label", row.accessibleName);
     switch (row.kind) {
     case Kind::Label:
-        return "<div" + id + classes(row, nullptr) + " role=\"note\"" + attribute("title", row.toolTip) +
-               place(row) + ">" + escaped(row.text) + "</div>";
+        return "<div" + id + classes(row, nullptr) + " role=\"note\"" +
+               attribute("title", row.toolTip) + place(row) + ">" + escaped(row.text) + "</div>";
     case Kind::Button:
         return "<button type=\"button\"" + id + classes(row, nullptr) + spoken + place(row) +
                (row.tab == 0 ? " autofocus" : "") + ">" + escaped(row.text) + "</button>";
@@ -115,11 +116,12 @@ std::string control(const ControlRow& row, const std::vector<Field>& fields, con
                             attribute("title", look ? look->toolTip : std::string()) + asTyped;
     if (row.kind == Kind::TextBox)
         return box + place(row) + ">";
-    std::string list = "<select tabindex=\"-1\"" +
-                       attribute("aria-label", std::string(texts::unitList) + ": " + row.accessibleName) +
-                       ">";
+    std::string list =
+        "<select tabindex=\"-1\"" +
+        attribute("aria-label", std::string(texts::unitList) + ": " + row.accessibleName) + ">";
     for (const Unit& unit : quantityOf(row.control).units)
-        list += "<option" + attribute("title", unit.spoken) + ">" + escaped(unit.name) + "</option>";
+        list +=
+            "<option" + attribute("title", unit.spoken) + ">" + escaped(unit.name) + "</option>";
     return "<span class=\"selector\"" + place(row) + ">" + box + ">" + list + "</select></span>";
 }
 
@@ -137,19 +139,24 @@ int main() {
         "<!DOCTYPE html>\n<html lang=\"pt-BR\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         "<meta name=\"theme-color\" content=\"#1f4e79\">\n"
-        "<title>" + escaped(texts::caption) + "</title>\n"
+        "<title>" +
+        escaped(texts::caption) +
+        "</title>\n"
         "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
         "<link rel=\"apple-touch-icon\" href=\"icon-192.png\">\n"
         "<link rel=\"stylesheet\" href=\"quintora.css\">\n"
-        "<style>:root{--unit:" + hex(unitBackground) + ";--mark:" + hex(markBackground) +
+        "<style>:root{--unit:" +
+        hex(unitBackground) + ";--mark:" + hex(markBackground) +
         ";--out-of-date:" + hex(outOfDateText) + ";--window-font:" + font(FontRole::Window) +
         ";--heading-font:" + font(FontRole::Heading) + ";--equals-font:" + font(FontRole::Equals) +
         ";--width:" + std::to_string(twipsToPixels(clientWidth)) +
-        "px;--height:" + std::to_string(twipsToPixels(clientHeight)) + "px}</style>\n"
+        "px;--height:" + std::to_string(twipsToPixels(clientHeight)) +
+        "px}</style>\n"
         "<link rel=\"preload\" href=\"quintora.wasm\" as=\"fetch\" crossorigin>\n"
         "<script src=\"quintora.js\" async></script>\n</head>\n<body>\n"
-        "<div id=\"fit\"><main id=\"Form2\"" + attribute("aria-label", texts::caption) + ">\n";
+        "<div id=\"fit\"><main id=\"Form2\"" +
+        attribute("aria-label", texts::caption) + ">\n";
     // In tab order, which the page's own order gives; the labels last.
     for (const ControlRow* row : tabOrder(table))
         page += control(*row, fields, start) + "\n";
@@ -158,13 +165,18 @@ int main() {
             page += control(row, fields, start) + "\n";
     page += "</main></div>\n"
             "<dialog id=\"message\" role=\"alertdialog\" aria-labelledby=\"message-caption\" "
-            "aria-describedby=\"message-text\">\n<p id=\"message-caption\">" + escaped(texts::caption) +
+            "aria-describedby=\"message-text\">\n<p id=\"message-caption\">" +
+            escaped(texts::caption) +
             "</p>\n<p id=\"message-text\"></p>\n<form method=\"dialog\"><button autofocus>" +
-            escaped(texts::ok) + "</button></form>\n</dialog>\n"
-            "<section id=\"ended\" hidden>\n<p>" + escaped(texts::ended) +
-            "</p>\n<button type=\"button\" id=\"again\">" + escaped(texts::startAgain) +
+            escaped(texts::ok) +
+            "</button></form>\n</dialog>\n"
+            "<section id=\"ended\" hidden>\n<p>" +
+            escaped(texts::ended) + "</p>\n<button type=\"button\" id=\"again\">" +
+            escaped(texts::startAgain) +
             "</button>\n</section>\n"
-            "<noscript><p>" + escaped(texts::needsScript) + "</p></noscript>\n"
+            "<noscript><p>" +
+            escaped(texts::needsScript) +
+            "</p></noscript>\n"
             "</body>\n</html>\n";
     std::fputs(page.c_str(), stdout);
     return 0;

@@ -14,7 +14,9 @@ std::wstring widen(std::string_view utf8) {
     if (utf8.empty())
         return {};
     const int size = static_cast<int>(utf8.size());
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
+    std::wstring wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
+        L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
     return wide;
 }
@@ -23,8 +25,11 @@ std::string narrow(std::wstring_view utf16) {
     if (utf16.empty())
         return {};
     const int size = static_cast<int>(utf16.size());
-    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size,
+                                                                  nullptr, 0, nullptr, nullptr)),
+                     '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
     return utf8;
 }
 
@@ -40,15 +45,16 @@ COLORREF colorOf(Rgb rgb) {
 
 std::wstring textOf(HWND hwnd) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
 // The monitor's dpi for a window (Windows 10 on), or the system's.
 UINT dpiOf(HWND hwnd) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpi)
         return getDpi(hwnd);
     HDC dc = GetDC(hwnd);
@@ -73,8 +79,8 @@ SIZE frameFor(int width, int height, DWORD style, UINT dpi) {
 // The separator of the user's locale, when it is one plain character.
 char localeSeparator() {
     wchar_t point[8] = {};
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, point, 8) == 2 && point[0] > L' ' &&
-        point[0] < 127 && (point[0] < L'0' || point[0] > L'9'))
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, point, 8) == 2 &&
+        point[0] > L' ' && point[0] < 127 && (point[0] < L'0' || point[0] > L'9'))
         return static_cast<char>(point[0]);
     return '.';
 }
@@ -112,7 +118,8 @@ public:
         SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
         const std::wstring wide = widen(text);
         HDC dc = GetDC(box);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
         SIZE size{};
         GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
         SelectObject(dc, old);
@@ -150,8 +157,11 @@ Form2::Form2(HINSTANCE instance)
     windowClassInfo.cbSize = sizeof windowClassInfo;
     windowClassInfo.lpfnWndProc = windowProcedure;
     windowClassInfo.hInstance = instance;
-    windowClassInfo.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    windowClassInfo.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClassInfo.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClassInfo.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), 0));
     windowClassInfo.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClassInfo.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClassInfo.lpszClassName = windowClass;
@@ -161,10 +171,11 @@ Form2::Form2(HINSTANCE instance)
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                     instance, this);
     dpi_ = dpiOf(window_);
-    const SIZE frame = frameFor(twipsToPixels(clientWidth, static_cast<int>(dpi_)),
-                                twipsToPixels(clientHeight, static_cast<int>(dpi_)),
-                                WS_OVERLAPPEDWINDOW, dpi_);
-    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE frame =
+        frameFor(twipsToPixels(clientWidth, static_cast<int>(dpi_)),
+                 twipsToPixels(clientHeight, static_cast<int>(dpi_)), WS_OVERLAPPEDWINDOW, dpi_);
+    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createFonts();
     createControls();
     layout();
@@ -259,9 +270,10 @@ void Form2::createControls() {
     for (const ControlRow& row : table_)
         if (!row.takesFocus())
             order.push_back(&row);
-    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    toolTips_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 480);
     for (const ControlRow* row : order) {
         const int id = firstControlId + static_cast<int>(row - table_.data());
@@ -288,19 +300,22 @@ HWND Form2::createControl(const ControlRow& row, int id) {
     constexpr DWORD child = WS_CHILD | WS_VISIBLE;
     switch (row.kind) {
     case Kind::Label:
-        return CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY,
-                               0, 0, 0, 0, window_, menu, instance_, nullptr);
+        return CreateWindowExW(0, L"STATIC", text.c_str(),
+                               child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0, 0, 0, 0, window_, menu,
+                               instance_, nullptr);
     case Kind::Button:
-        return CreateWindowExW(0, L"BUTTON", text.c_str(),
-                               child | WS_TABSTOP |
-                                   (row.other == Other::Command1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                               0, 0, 0, 0, window_, menu, instance_, nullptr);
+        return CreateWindowExW(
+            0, L"BUTTON", text.c_str(),
+            child | WS_TABSTOP | (row.other == Other::Command1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+            0, 0, 0, 0, window_, menu, instance_, nullptr);
     case Kind::ComboBox: {
-        HWND combo = CreateWindowExW(0, L"COMBOBOX", nullptr,
-                                     child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                                     0, 0, 0, 0, window_, menu, instance_, nullptr);
+        HWND combo =
+            CreateWindowExW(0, L"COMBOBOX", nullptr,
+                            child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0,
+                            0, 0, window_, menu, instance_, nullptr);
         for (const Unit& unit : quantityOf(row.control).units)
-            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(unit.name).c_str()));
+            SendMessageW(combo, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(widen(unit.name).c_str()));
         SendMessageW(combo, CB_LIMITTEXT, 0, 0); // no length limit
         SetWindowTextW(combo, text.c_str());
         return combo;
@@ -346,9 +361,11 @@ void Form2::layout() {
         MoveWindow(p.hwnd, r.x, r.y, r.width, r.height, FALSE);
         RECT field{};
         GetWindowRect(p.hwnd, &field);
-        const auto fieldItem = static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        const auto fieldItem =
+            static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
         const int border = (field.bottom - field.top) - fieldItem;
-        SendMessageW(p.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), std::max(1, r.height - border));
+        SendMessageW(p.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                     std::max(1, r.height - border));
         const auto count = static_cast<int>(SendMessageW(p.hwnd, CB_GETCOUNT, 0, 0));
         const auto item = static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, 0, 0));
         SendMessageW(p.hwnd, CB_SETMINVISIBLE, static_cast<WPARAM>(count), 0);
@@ -364,10 +381,12 @@ void Form2::layout() {
         }
         SelectObject(dc, old);
         ReleaseDC(p.hwnd, dc);
-        SendMessageW(p.hwnd, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(std::max(r.width, widest + MulDiv(12, dpi, 96))), 0);
+        SendMessageW(p.hwnd, CB_SETDROPPEDWIDTH,
+                     static_cast<WPARAM>(std::max(r.width, widest + MulDiv(12, dpi, 96))), 0);
         // The edit field is narrow: the longest unit name, "Kgf/mm2", needs
         // the room of its margins.
-        SendMessageW(editOf(p.hwnd), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 0));
+        SendMessageW(editOf(p.hwnd), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(1, 0));
     }
 }
 
@@ -378,8 +397,8 @@ void Form2::nameForScreenReaders() {
                                 IID_IAccPropServices, reinterpret_cast<void**>(&services))))
         return;
     for (const Placed& p : placed_)
-        services->SetHwndPropStr(p.hwnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                 widen(p.row->accessibleName).c_str());
+        services->SetHwndPropStr(p.hwnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_NAME, widen(p.row->accessibleName).c_str());
     services->Release();
 }
 
@@ -427,7 +446,8 @@ LRESULT CALLBACK Form2::windowProcedure(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<Form2*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return form ? form->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+    return form ? form->handle(message, wParam, lParam)
+                : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT Form2::colour(HDC dc, HWND control) {
@@ -485,8 +505,9 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         createFonts();
         layout();
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_DESTROY:
