@@ -9,29 +9,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleOptionFrame>
 #include <QtTest>
 
 using quintora::Form2;
+using quintora::textRoom;
 
 namespace {
 
 double scaleFactor() {
     const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
     return factor.isEmpty() ? 1.0 : factor.toDouble();
-}
-
-// Width a line edit has for its text: inside its frame and Qt's 2-pixel margins.
-int textRoom(QLineEdit* edit) {
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.rect = edit->rect();
-    option.lineWidth = edit->hasFrame()
-                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
-                           : 0;
-    const QRect contents =
-        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-    return contents.width() - 2 * 2;
 }
 
 // Rows of the image holding dark pixels: the height of the ink of a text.

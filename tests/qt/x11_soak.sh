@@ -34,9 +34,7 @@ start() {
     pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -1)
     started=$((started + 1))
-    # As a person would: Qt drops a close request that comes within moments
-    # of the window being mapped, whatever the program.
-    sleep 1
+    sleep 0.5 # a moment, as a person takes
 }
 fail() {
     echo "FAILED after $1: $2"
@@ -70,6 +68,22 @@ answer_message() {
     alive_or_fail "answering a message"
 }
 
+# Asks the window to close and waits for the program to end with status 0.
+# Qt 6.4 on Xvfb at times leaves a request from another client waiting until
+# its next timer, up to half a minute, unless input follows, as it does from
+# a person's hand: the pointer moves on.
+request_close() {
+    local status=0 waited=0
+    "$close_request" "$window"
+    xdotool mousemove_relative 1 1
+    while kill -0 "$pid" 2>/dev/null && [ $waited -lt 400 ]; do sleep 0.1; waited=$((waited + 1)); done
+    kill -0 "$pid" 2>/dev/null && fail "a close request" "the program did not end"
+    [ $waited -gt 20 ] && late=$((late + 1))
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || fail "a close request" "the program ended with status $status"
+}
+
+late=0
 start
 for ((n = 1; n <= actions; n++)); do
     case $(pick 8) in
@@ -112,11 +126,7 @@ for ((n = 1; n <= actions; n++)); do
     7) # now and then, ask the window to close: the program ends with 0
         if [ "$(pick 6)" -eq 0 ]; then
             answer_message # one may still be on its way
-            "$close_request" "$window"
-            status=0
-            timeout 10 tail --pid="$pid" -f /dev/null || fail "a close request" "the program did not end"
-            wait "$pid" || status=$?
-            [ "$status" -eq 0 ] || fail "a close request" "the program ended with status $status"
+            request_close
             ends=$((ends + 1))
             start
         fi
@@ -124,10 +134,8 @@ for ((n = 1; n <= actions; n++)); do
     esac
     alive_or_fail "action $n"
 done
-"$close_request" "$window"
-timeout 10 tail --pid="$pid" -f /dev/null || fail "the last close request" "the program did not end"
-wait "$pid" || fail "the last close request" "the program ended with status $?"
+request_close
 echo "x11 soak (seed $seed): $actions actions, $started starts, $presses presses of =," \
     "$messages error messages ($closes_while_message close requests while one was open)," \
-    "$copies copies with $reads clipboard reads, $pastes pastes, $ends ends on request;" \
-    "the program never ended unasked"
+    "$copies copies with $reads clipboard reads, $pastes pastes, $((ends + 1)) ends on request" \
+    "($late of them after more than 2 s); the program never ended unasked"

@@ -119,19 +119,6 @@ bool isSelector(Control control) {
     return control == Control::Combo1 || control == Control::Combo2 || control == Control::Combo3;
 }
 
-// Width a line edit has for its text: inside its frame and Qt's 2-pixel margins.
-int textRoom(const QLineEdit* edit) {
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.rect = edit->rect();
-    option.lineWidth = edit->hasFrame()
-                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
-                           : 0;
-    const QRect contents =
-        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-    return contents.width() - 2 * 2;
-}
-
 // Every unit of the list shows at once and whole, in a popup that may be
 // wider than its selector.
 void showWholeList(QComboBox* combo) {
@@ -141,6 +128,18 @@ void showWholeList(QComboBox* combo) {
 }
 
 } // namespace
+
+int textRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    return contents.width() - 2 * 2; // Qt's horizontal margins of the text
+}
 
 // The controls as Form2Logic sees them.
 class Form2::View : public FormView {
@@ -357,14 +356,6 @@ void Form2::Command1_Click() {
 }
 
 void Form2::Command2_Click() {
-    QCoreApplication::exit(0);
-}
-
-// Closing the window ends the program at once, as "Sai" does. Left to Qt's
-// quit on the last window closed, a close after an error message could hide
-// the window and leave the program running unseen.
-void Form2::closeEvent(QCloseEvent* event) {
-    event->accept();
     QCoreApplication::exit(0);
 }
 

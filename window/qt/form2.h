@@ -26,6 +26,8 @@ namespace quintora {
 
 QColor qcolor(Rgb rgb);
 QString qstring(std::string_view text);
+// Width a line edit has for its text: inside its frame and Qt's margins.
+int textRoom(const QLineEdit* edit);
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -51,7 +53,6 @@ public:
     void Command2_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
