@@ -240,20 +240,28 @@ HWND& Form2::member(const ControlRow& row) {
 }
 
 HWND Form2::field(Field f) const {
+    const auto i = static_cast<std::size_t>(f.index);
     switch (f.control) {
+    case Control::Text1:
+        return Text1[i];
+    case Control::Text2:
+        return Text2[i];
+    case Control::Text3:
+        return Text3[i];
+    case Control::Text4:
+        return Text4[i];
+    case Control::Text5:
+        return Text5[i];
+    case Control::Text6:
+        return Text6[i];
     case Control::Combo1:
         return Combo1;
     case Control::Combo2:
         return Combo2;
     case Control::Combo3:
-        return Combo3;
-    default:
         break;
     }
-    for (const Placed& p : placed_)
-        if (p.row->kind == Kind::TextBox && p.row->control == f.control && p.row->index == f.index)
-            return p.hwnd;
-    return nullptr;
+    return Combo3;
 }
 
 const Form2::Placed* Form2::placedOf(HWND hwnd) const {
