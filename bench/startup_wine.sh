@@ -12,7 +12,7 @@ runs=${3:-21}
 
 export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -p
+wineserver -p 2>/dev/null || true # the prefix's server may be running already
 trap 'wineserver -k' EXIT
 wine=$(command -v wine)
 programs=("$build/app/quintora.exe" "$build/bench/bare_window_win32.exe")

@@ -38,6 +38,7 @@ namespace {
 constexpr wchar_t windowClass[] = L"Quintora2Form2";
 constexpr int firstControlId = 100; // clear of IDOK and IDCANCEL
 constexpr int iconId = 1;
+constexpr UINT afterShow = WM_APP; // the work that waits for the window to show
 
 COLORREF colorOf(Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
@@ -83,6 +84,10 @@ char localeSeparator() {
         point[0] > L' ' && point[0] < 127 && (point[0] < L'0' || point[0] > L'9'))
         return static_cast<char>(point[0]);
     return '.';
+}
+
+Field fieldOf(const ControlRow& row) {
+    return {row.control, row.kind == Kind::ComboBox ? 0 : row.index};
 }
 
 bool isEdit(HWND hwnd) {
@@ -178,9 +183,7 @@ Form2::Form2(HINSTANCE instance)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createFonts();
     createControls();
-    layout();
     Form_Load();
-    nameForScreenReaders();
 }
 
 Form2::~Form2() {
@@ -196,6 +199,9 @@ void Form2::show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(Command1);
+    // The tooltips and the names for screen readers follow at once, once
+    // the window is on screen: under Wine they cost as much as the window.
+    PostMessageW(window_, afterShow, 0, 0);
 }
 
 HWND& Form2::member(const ControlRow& row) {
@@ -278,16 +284,27 @@ void Form2::createControls() {
     for (const ControlRow& row : table_)
         if (!row.takesFocus())
             order.push_back(&row);
+    for (const ControlRow* row : order) {
+        const int id = firstControlId + static_cast<int>(row - table_.data());
+        const Placed& p = placed_.emplace_back(Placed{row, member(*row) = createControl(*row, id)});
+        SendMessageW(p.hwnd, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts_[static_cast<std::size_t>(row->font)]), FALSE);
+        if (row->kind == Kind::ComboBox)
+            fitSelector(p);
+    }
+}
+
+void Form2::addToolTips() {
     toolTips_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 480);
-    for (const ControlRow* row : order) {
-        const int id = firstControlId + static_cast<int>(row - table_.data());
-        HWND hwnd = member(*row) = createControl(*row, id);
-        placed_.push_back({row, hwnd});
-        for (HWND tipped : {hwnd, row->kind == Kind::ComboBox ? editOf(hwnd) : nullptr}) {
+    for (const Placed& p : placed_) {
+        const bool isField = p.row->kind == Kind::TextBox || p.row->kind == Kind::ComboBox;
+        const std::wstring tip =
+            widen(isField ? logic_->look(fieldOf(*p.row)).toolTip : std::string(p.row->toolTip));
+        for (HWND tipped : {p.hwnd, p.row->kind == Kind::ComboBox ? editOf(p.hwnd) : nullptr}) {
             if (!tipped)
                 continue;
             TOOLINFOW tool{};
@@ -295,27 +312,27 @@ void Form2::createControls() {
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
             tool.hwnd = window_;
             tool.uId = reinterpret_cast<UINT_PTR>(tipped);
-            tool.lpszText = const_cast<wchar_t*>(L"");
+            tool.lpszText = const_cast<wchar_t*>(tip.c_str());
             SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
-        setToolTip(hwnd, widen(row->toolTip));
     }
 }
 
 HWND Form2::createControl(const ControlRow& row, int id) {
     const std::wstring text = widen(row.text);
+    const PixelRect r = row.pixels(static_cast<int>(dpi_));
     const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
     constexpr DWORD child = WS_CHILD | WS_VISIBLE;
     switch (row.kind) {
     case Kind::Label:
         return CreateWindowExW(0, L"STATIC", text.c_str(),
-                               child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0, 0, 0, 0, window_, menu,
-                               instance_, nullptr);
+                               child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, r.x, r.y, r.width,
+                               r.height, window_, menu, instance_, nullptr);
     case Kind::Button:
         return CreateWindowExW(
             0, L"BUTTON", text.c_str(),
             child | WS_TABSTOP | (row.other == Other::Command1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-            0, 0, 0, 0, window_, menu, instance_, nullptr);
+            r.x, r.y, r.width, r.height, window_, menu, instance_, nullptr);
     case Kind::ComboBox: {
         HWND combo =
             CreateWindowExW(0, L"COMBOBOX", nullptr,
@@ -332,8 +349,8 @@ HWND Form2::createControl(const ControlRow& row, int id) {
         break;
     }
     HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
-                               child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, window_,
-                               menu, instance_, nullptr);
+                               child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, r.x, r.y, r.width,
+                               r.height, window_, menu, instance_, nullptr);
     SendMessageW(box, EM_SETLIMITTEXT, 0, 0); // no length limit
     return box;
 }
@@ -353,49 +370,50 @@ void Form2::createFonts() {
     }
 }
 
-// Every control at its twips scaled to the monitor's dpi, in its font.
+// Every control at its twips scaled to the monitor's new dpi, in its font.
 void Form2::layout() {
-    const int dpi = static_cast<int>(dpi_);
     for (const Placed& p : placed_) {
-        HFONT font = fonts_[static_cast<std::size_t>(p.row->font)];
-        SendMessageW(p.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        const PixelRect r = p.row->pixels(dpi);
-        if (p.row->kind != Kind::ComboBox) {
-            MoveWindow(p.hwnd, r.x, r.y, r.width, r.height, TRUE);
-            continue;
-        }
-        // The edit field as high as the row; the list long enough for every
-        // unit, and wide enough for the longest name.
-        MoveWindow(p.hwnd, r.x, r.y, r.width, r.height, FALSE);
-        RECT field{};
-        GetWindowRect(p.hwnd, &field);
-        const auto fieldItem =
-            static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-        const int border = (field.bottom - field.top) - fieldItem;
-        SendMessageW(p.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                     std::max(1, r.height - border));
-        const auto count = static_cast<int>(SendMessageW(p.hwnd, CB_GETCOUNT, 0, 0));
-        const auto item = static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, 0, 0));
-        SendMessageW(p.hwnd, CB_SETMINVISIBLE, static_cast<WPARAM>(count), 0);
-        MoveWindow(p.hwnd, r.x, r.y, r.width, r.height + count * item + 2 * border, TRUE);
-        HDC dc = GetDC(p.hwnd);
-        HGDIOBJ old = SelectObject(dc, font);
-        int widest = 0;
-        for (const Unit& unit : quantityOf(p.row->control).units) {
-            const std::wstring name = widen(unit.name);
-            SIZE size{};
-            GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
-            widest = std::max(widest, static_cast<int>(size.cx));
-        }
-        SelectObject(dc, old);
-        ReleaseDC(p.hwnd, dc);
-        SendMessageW(p.hwnd, CB_SETDROPPEDWIDTH,
-                     static_cast<WPARAM>(std::max(r.width, widest + MulDiv(12, dpi, 96))), 0);
-        // The edit field is narrow: the longest unit name, "Kgf/mm2", needs
-        // the room of its margins.
-        SendMessageW(editOf(p.hwnd), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                     MAKELPARAM(1, 0));
+        SendMessageW(p.hwnd, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts_[static_cast<std::size_t>(p.row->font)]),
+                     FALSE);
+        const PixelRect r = p.row->pixels(static_cast<int>(dpi_));
+        MoveWindow(p.hwnd, r.x, r.y, r.width, r.height, TRUE);
+        if (p.row->kind == Kind::ComboBox)
+            fitSelector(p);
     }
+}
+
+// A selector's edit field as high as its row; its list long enough for every
+// unit, and wide enough for the longest name.
+void Form2::fitSelector(const Placed& p) {
+    const int dpi = static_cast<int>(dpi_);
+    const PixelRect r = p.row->pixels(dpi);
+    RECT field{};
+    GetWindowRect(p.hwnd, &field);
+    const auto fieldItem =
+        static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    const int border = (field.bottom - field.top) - fieldItem;
+    SendMessageW(p.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), std::max(1, r.height - border));
+    const auto count = static_cast<int>(SendMessageW(p.hwnd, CB_GETCOUNT, 0, 0));
+    const auto item = static_cast<int>(SendMessageW(p.hwnd, CB_GETITEMHEIGHT, 0, 0));
+    SendMessageW(p.hwnd, CB_SETMINVISIBLE, static_cast<WPARAM>(count), 0);
+    MoveWindow(p.hwnd, r.x, r.y, r.width, r.height + count * item + 2 * border, TRUE);
+    HDC dc = GetDC(p.hwnd);
+    HGDIOBJ old = SelectObject(dc, fonts_[static_cast<std::size_t>(p.row->font)]);
+    int widest = 0;
+    for (const Unit& unit : quantityOf(p.row->control).units) {
+        const std::wstring name = widen(unit.name);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(p.hwnd, dc);
+    SendMessageW(p.hwnd, CB_SETDROPPEDWIDTH,
+                 static_cast<WPARAM>(std::max(r.width, widest + MulDiv(12, dpi, 96))), 0);
+    // The edit field is narrow: the longest unit name, "Kgf/mm2", needs the
+    // room of its margins.
+    SendMessageW(editOf(p.hwnd), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 0));
 }
 
 // Every control carries its Portuguese name for screen readers.
@@ -411,6 +429,8 @@ void Form2::nameForScreenReaders() {
 }
 
 void Form2::setToolTip(HWND control, const std::wstring& text) {
+    if (!toolTips_)
+        return; // added after the window shows, with the looks of then
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = window_;
@@ -464,8 +484,7 @@ LRESULT Form2::colour(HDC dc, HWND control) {
         p = placedOf(GetParent(control)); // the edit field of a selector
     if (!p || p->row->kind == Kind::Label || p->row->kind == Kind::Button)
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    const Field f{p->row->control, p->row->kind == Kind::ComboBox ? 0 : p->row->index};
-    const Look& look = logic_->look(f);
+    const Look& look = logic_->look(fieldOf(*p->row));
     SetTextColor(dc, look.outOfDate ? colorOf(outOfDateText) : GetSysColor(COLOR_WINDOWTEXT));
     switch (look.background) {
     case Tint::Unit:
@@ -495,7 +514,7 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         else if (!writing_ && ((p->row->kind == Kind::TextBox && code == EN_CHANGE) ||
                                (p->row->kind == Kind::ComboBox &&
                                 (code == CBN_EDITCHANGE || code == CBN_SELCHANGE))))
-            logic_->edited({p->row->control, p->row->kind == Kind::ComboBox ? 0 : p->row->index});
+            logic_->edited(fieldOf(*p->row));
         return 0;
     }
     case DM_GETDEFID: // "=" is the default button: Enter in any box presses it
@@ -518,6 +537,10 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case afterShow:
+        addToolTips();
+        nameForScreenReaders();
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

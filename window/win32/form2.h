@@ -63,7 +63,9 @@ private:
     void createControls();
     HWND createControl(const ControlRow& row, int id);
     void createFonts();
+    void addToolTips();
     void layout();
+    void fitSelector(const Placed& p);
     void nameForScreenReaders();
     void Form_Load();
     HWND& member(const ControlRow& row);
