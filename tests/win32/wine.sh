@@ -1,5 +1,8 @@
 # Sourced by the Wine tests: starting quintora.exe and waiting for its end.
 caption='^Quintora 2 \(Darvello\)$'
+# A Wine server left from a test without a display would keep the windows
+# off this one.
+wineserver -k 2>/dev/null || true
 # Xvfb runs no window manager: Wine draws the windows' frames itself and
 # gives them the focus, as Windows does.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
@@ -10,9 +13,17 @@ start() {
     wine "$1" &
     pid=$!
     trap 'kill $pid 2>/dev/null || true' EXIT
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name "$caption" | head -1)
-    sleep 0.5
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    # Searched for until found and settled; a search fails when a window it
+    # lists, such as one of the last program's, goes away meanwhile.
+    local geometry="" tries=0
+    until [ -n "$geometry" ] || [ $tries -ge 150 ]; do
+        sleep 0.4
+        tries=$((tries + 1))
+        window=$(xdotool search --onlyvisible --name "$caption" 2>/dev/null | head -1) || true
+        [ -n "$window" ] && geometry=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null) || true
+    done
+    [ -n "$geometry" ] || fail "no window of $1"
+    eval "$geometry"
     left=$(((WIDTH - 430) / 2))
     top=$((HEIGHT - 350 - left))
 }
