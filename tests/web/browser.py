@@ -2,6 +2,7 @@
 the page test and the page's start-up benchmark."""
 import functools
 import http.server
+import sys
 import threading
 
 from selenium import webdriver
@@ -22,9 +23,16 @@ class Site:
         def log_message(self, *args):
             pass
 
+    class Server(http.server.ThreadingHTTPServer):
+        def handle_error(self, request, client_address):
+            # A browser that quits or moves on drops the requests it no
+            # longer needs; that is no fault of the page.
+            if not isinstance(sys.exc_info()[1], ConnectionError):
+                super().handle_error(request, client_address)
+
     def __init__(self, folder):
         handler = functools.partial(Site.Handler, directory=folder)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.server = Site.Server(("127.0.0.1", 0), handler)
         self.url = "http://127.0.0.1:%d/" % self.server.server_port
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
