@@ -149,7 +149,7 @@ std::vector<ControlRow> controlTable() {
     return table;
 }
 
-FontSpec fontOf(FontRole role) {
+TypeFace fontOf(FontRole role) {
     constexpr std::string_view family = "MS Sans Serif";
     switch (role) {
     case FontRole::Heading:

@@ -23,7 +23,7 @@ enum class Other { None, Label1, Label2, Label3, Label4, Command1, Command2 };
 
 enum class FontRole { Window, Heading, Equals };
 
-struct FontSpec {
+struct TypeFace {
     std::string_view family;
     double points;
     bool bold;
@@ -31,7 +31,7 @@ struct FontSpec {
 
 // "MS Sans Serif" throughout: 8 points for the window, 13.5 bold for the
 // headings and 24 for "=".
-FontSpec fontOf(FontRole role);
+TypeFace fontOf(FontRole role);
 
 struct Rgb {
     unsigned char red, green, blue;

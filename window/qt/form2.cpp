@@ -100,9 +100,9 @@ QIcon windowIcon16() {
     return QIcon(QPixmap::fromImage(image));
 }
 
-QFont resized(QFont font, const FontSpec& spec) {
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+QFont resized(QFont font, const TypeFace& face) {
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
     return font;
 }
 

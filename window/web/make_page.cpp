@@ -43,10 +43,10 @@ std::string hex(Rgb rgb) {
 }
 
 std::string font(FontRole role) {
-    const FontSpec spec = fontOf(role);
+    const TypeFace face = fontOf(role);
     char size[32];
-    std::snprintf(size, sizeof size, "%gpt", spec.points);
-    return std::string(spec.bold ? "bold " : "") + size + " \"" + std::string(spec.family) +
+    std::snprintf(size, sizeof size, "%gpt", face.points);
+    return std::string(face.bold ? "bold " : "") + size + " \"" + std::string(face.family) +
            "\", \"Microsoft Sans Serif\", \"Liberation Sans\", Arimo, Arial, sans-serif";
 }
 

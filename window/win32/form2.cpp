@@ -204,8 +204,33 @@ void Form2::show(int showCommand) {
     PostMessageW(window_, afterShow, 0, 0);
 }
 
+// The member that holds a field's control: `Form` is Form2 or const Form2.
+template <class Form>
+auto& Form2::fieldIn(Form& form, Control control, std::size_t i) {
+    switch (control) {
+    case Control::Text1:
+        return form.Text1.at(i);
+    case Control::Text2:
+        return form.Text2.at(i);
+    case Control::Text3:
+        return form.Text3.at(i);
+    case Control::Text4:
+        return form.Text4.at(i);
+    case Control::Text5:
+        return form.Text5.at(i);
+    case Control::Text6:
+        return form.Text6.at(i);
+    case Control::Combo1:
+        return form.Combo1;
+    case Control::Combo2:
+        return form.Combo2;
+    case Control::Combo3:
+        break;
+    }
+    return form.Combo3;
+}
+
 HWND& Form2::member(const ControlRow& row) {
-    const auto i = static_cast<std::size_t>(row.index);
     switch (row.other) {
     case Other::Label1:
         return Label1;
@@ -222,52 +247,11 @@ HWND& Form2::member(const ControlRow& row) {
     case Other::None:
         break;
     }
-    switch (row.control) {
-    case Control::Text1:
-        return Text1.at(i);
-    case Control::Text2:
-        return Text2.at(i);
-    case Control::Text3:
-        return Text3.at(i);
-    case Control::Text4:
-        return Text4.at(i);
-    case Control::Text5:
-        return Text5.at(i);
-    case Control::Text6:
-        return Text6.at(i);
-    case Control::Combo1:
-        return Combo1;
-    case Control::Combo2:
-        return Combo2;
-    case Control::Combo3:
-        break;
-    }
-    return Combo3;
+    return fieldIn(*this, row.control, static_cast<std::size_t>(row.index));
 }
 
 HWND Form2::field(Field f) const {
-    const auto i = static_cast<std::size_t>(f.index);
-    switch (f.control) {
-    case Control::Text1:
-        return Text1[i];
-    case Control::Text2:
-        return Text2[i];
-    case Control::Text3:
-        return Text3[i];
-    case Control::Text4:
-        return Text4[i];
-    case Control::Text5:
-        return Text5[i];
-    case Control::Text6:
-        return Text6[i];
-    case Control::Combo1:
-        return Combo1;
-    case Control::Combo2:
-        return Combo2;
-    case Control::Combo3:
-        break;
-    }
-    return Combo3;
+    return fieldIn(*this, f.control, static_cast<std::size_t>(f.index));
 }
 
 const Form2::Placed* Form2::placedOf(HWND hwnd) const {
@@ -359,12 +343,12 @@ void Form2::createFonts() {
     for (HFONT font : fonts_)
         DeleteObject(font);
     for (FontRole role : {FontRole::Window, FontRole::Heading, FontRole::Equals}) {
-        const FontSpec spec = fontOf(role);
+        const TypeFace face = fontOf(role);
         LOGFONTW font{};
-        font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi_ / 72.0));
-        font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+        font.lfHeight = -static_cast<LONG>(std::lround(face.points * dpi_ / 72.0));
+        font.lfWeight = face.bold ? FW_BOLD : FW_NORMAL;
         font.lfCharSet = DEFAULT_CHARSET;
-        const std::wstring family = widen(spec.family);
+        const std::wstring family = widen(face.family);
         family.copy(font.lfFaceName, LF_FACESIZE - 1);
         fonts_[static_cast<std::size_t>(role)] = CreateFontIndirectW(&font);
     }
