@@ -205,8 +205,7 @@ void Form2::show(int showCommand) {
 }
 
 // The member that holds a field's control: `Form` is Form2 or const Form2.
-template <class Form>
-auto& Form2::fieldIn(Form& form, Control control, std::size_t i) {
+template <class Form> auto& Form2::fieldIn(Form& form, Control control, std::size_t i) {
     switch (control) {
     case Control::Text1:
         return form.Text1.at(i);

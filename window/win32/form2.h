@@ -68,8 +68,7 @@ private:
     void fitSelector(const Placed& p);
     void nameForScreenReaders();
     void Form_Load();
-    template <class Form>
-    static auto& fieldIn(Form& form, Control control, std::size_t i);
+    template <class Form> static auto& fieldIn(Form& form, Control control, std::size_t i);
     HWND& member(const ControlRow& row);
     HWND field(Field f) const;
     const Placed* placedOf(HWND hwnd) const;
