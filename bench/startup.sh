@@ -9,18 +9,9 @@ runs=${2:-21}
     xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 
 probe=$build/bench/startup_probe
-programs=("$build/app/quintora" "$build/bench/bare_window" "$build/bench/bare_window --text")
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-for p in "${programs[@]}"; do $probe $p >/dev/null 2>&1 || true; done  # warm the file cache
-for _ in $(seq "$runs"); do
-    for i in "${!programs[@]}"; do $probe ${programs[$i]} 2>/dev/null >>"$out/$i"; done
-done
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-for i in "${!programs[@]}"; do
-    t[$i]=$(cut -d' ' -f1 "$out/$i" | median)
-    m[$i]=$(cut -d' ' -f2 "$out/$i" | median)
-done
+source "$(dirname "$0")/interleaved.sh"
+interleaved "$runs" "$probe $build/app/quintora" "$probe $build/bench/bare_window" \
+    "$probe $build/bench/bare_window --text"
 echo "quintora:                  ${t[0]} ms to window shown, ${m[0]} KiB peak"
 echo "bare window:               ${t[1]} ms to window shown, ${m[1]} KiB peak"
 echo "bare window, one text box: ${t[2]} ms to window shown, ${m[2]} KiB peak"

@@ -15,18 +15,8 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -p 2>/dev/null || true # the prefix's server may be running already
 trap 'wineserver -k' EXIT
 wine=$(command -v wine)
-programs=("$build/app/quintora.exe" "$build/bench/bare_window_win32.exe")
-out=$(mktemp -d)
-for p in "${programs[@]}"; do "$probe" "$wine" "$p" >/dev/null 2>&1 || true; done # warm the caches
-for _ in $(seq "$runs"); do
-    for i in "${!programs[@]}"; do "$probe" "$wine" "${programs[$i]}" 2>/dev/null >>"$out/$i"; done
-done
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-for i in "${!programs[@]}"; do
-    t[$i]=$(cut -d' ' -f1 "$out/$i" | median)
-    m[$i]=$(cut -d' ' -f2 "$out/$i" | median)
-done
-rm -rf "$out"
+source "$(dirname "$0")/interleaved.sh"
+interleaved "$runs" "$probe $wine $build/app/quintora.exe" "$probe $wine $build/bench/bare_window_win32.exe"
 echo "quintora.exe:       ${t[0]} ms to window shown, ${m[0]} KiB peak"
 echo "bare Win32 window:  ${t[1]} ms to window shown, ${m[1]} KiB peak"
 echo "(medians of $runs interleaved runs under Wine)"
