@@ -12,21 +12,32 @@
 
 namespace {
 
-// An answer of the command line goes where the user typed it: the console
-// the program was started from, or wherever its output is redirected; and
-// when there is neither, into a message.
+// An answer of the command line goes where the user typed it: wherever its
+// output is redirected, or else the console of the shell it was started
+// from (a windowed program has none of its own); and when there is neither,
+// into a message.
 void answer(const std::string& text, bool error) {
     const DWORD which = error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
     HANDLE out = GetStdHandle(which);
-    if ((!out || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS))
+    bool attached = false;
+    if ((!out || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        attached = true;
         out = GetStdHandle(which);
+        // Some Windows versions leave a windowed program's handles empty
+        // after attaching; the console's own output is there all the same.
+        if (!out || out == INVALID_HANDLE_VALUE)
+            out = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    }
     DWORD mode = 0, written = 0;
     if (!out || out == INVALID_HANDLE_VALUE) {
         MessageBoxW(nullptr, quintora::widen(text).c_str(),
                     quintora::widen(quintora::texts::caption).c_str(),
                     MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
     } else if (GetConsoleMode(out, &mode)) {
-        const std::wstring wide = quintora::widen(text);
+        // cmd does not wait for a windowed program, so its prompt is already
+        // on the line: the answer starts on a line of its own.
+        const std::wstring wide = quintora::widen((attached ? "\r\n" : "") + text);
         WriteConsoleW(out, wide.c_str(), static_cast<DWORD>(wide.size()), &written, nullptr);
     } else {
         WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);

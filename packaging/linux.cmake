@@ -1,7 +1,6 @@
 # Installation and the Debian package. Everything a desktop finds the program
 # by is named with one reverse-DNS application id.
 include(GNUInstallDirs)
-set(QUINTORA_APP_ID io.github.darvello.Quintora)
 
 install(TARGETS quintora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -37,7 +36,7 @@ install(FILES ${compressed}/changelog.gz copyright DESTINATION ${CMAKE_INSTALL_D
 
 set(CPACK_PACKAGE_NAME quintora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR Darvello)
+set(CPACK_PACKAGE_VENDOR ${QUINTORA_VENDOR})
 set(CPACK_PACKAGE_CONTACT "Darvello <quintora@darvello.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit converter for reinforced-concrete design")
 set(CPACK_STRIP_FILES ON)
@@ -45,7 +44,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://darvello.github.io/quintora/)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUINTORA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Quintora 2 converts a force, a bending moment and a stress, each typed in a
 unit of the user's choice, into every unit it knows: 4 of force, 12 of

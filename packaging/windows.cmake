@@ -1,22 +1,52 @@
-# The Windows program as a portable zip and as an installer (CPack's NSIS
-# generator with its own template, in windows/): per user, no administrator
-# rights, a Start-menu shortcut, an uninstaller, and an entry among the
-# installed programs with the version and icon.
+# The Windows program as a portable zip, a per-user installer (CPack's NSIS
+# generator with its own template, in windows/) and a per-machine MSI for
+# offices (wixl). The target `packages` makes all three, signing the program
+# and every package when the owner's certificate is given (windows/sign.cmake).
 install(TARGETS quintora RUNTIME DESTINATION .)
 configure_file(windows/LEIA-ME.txt.in ${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt DESTINATION .)
 
+set(QUINTORA_SIGN ${CMAKE_CURRENT_BINARY_DIR}/sign.cmake)
+configure_file(windows/sign.cmake.in ${QUINTORA_SIGN} @ONLY)
+# The program is signed where it is installed, before any package takes it.
+install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\"
+    \"-DFILE=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/$<TARGET_FILE_NAME:quintora>\"
+    -P \"${QUINTORA_SIGN}\" COMMAND_ERROR_IS_FATAL ANY)")
+
 set(CPACK_PACKAGE_NAME quintora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR Darvello)
-set(CPACK_PACKAGE_FILE_NAME quintora-${PROJECT_VERSION}-windows-x64)
-set(CPACK_PACKAGE_INSTALL_DIRECTORY "Quintora 2")
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Quintora 2")
-set(CPACK_NSIS_PACKAGE_NAME "Quintora 2")
-set(CPACK_NSIS_DISPLAY_NAME "Quintora 2")
-set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/window/icons/quintora.ico)
-set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/window/icons/quintora.ico)
+set(CPACK_PACKAGE_VENDOR ${QUINTORA_VENDOR})
+set(QUINTORA_PACKAGE_NAME quintora-${PROJECT_VERSION}-windows-x64)
+set(CPACK_PACKAGE_FILE_NAME ${QUINTORA_PACKAGE_NAME})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ${QUINTORA_PRODUCT_NAME})
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${QUINTORA_PRODUCT_NAME})
+set(CPACK_NSIS_PACKAGE_NAME ${QUINTORA_PRODUCT_NAME})
+set(CPACK_NSIS_DISPLAY_NAME ${QUINTORA_PRODUCT_NAME})
+set(CPACK_NSIS_MUI_ICON ${QUINTORA_WINDOWS_ICON})
+set(CPACK_NSIS_MUI_UNIICON ${QUINTORA_WINDOWS_ICON})
 set(CPACK_NSIS_EXECUTABLE makensis)
+# Read by the template (windows/NSIS.template.in).
+set(CPACK_QUINTORA_CMAKE ${CMAKE_COMMAND})
+set(CPACK_QUINTORA_SIGN ${QUINTORA_SIGN})
+set(CPACK_QUINTORA_WINDOW_CLASS ${QUINTORA_WINDOW_CLASS})
+set(CPACK_QUINTORA_VERSION_DOTS ${QUINTORA_VERSION_DOTS})
+set(CPACK_QUINTORA_COPYRIGHT ${QUINTORA_COPYRIGHT})
+set(CPACK_QUINTORA_DESCRIPTION ${PROJECT_DESCRIPTION})
 set(CPACK_GENERATOR ZIP NSIS)
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows) # NSIS.template.in
 include(CPack)
+
+set(QUINTORA_WXS ${CMAKE_CURRENT_BINARY_DIR}/quintora.wxs)
+configure_file(windows/quintora.wxs.in ${QUINTORA_WXS} @ONLY)
+set(QUINTORA_MSI_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/windows/make_msi.cmake)
+add_custom_target(packages
+    COMMAND ${CMAKE_COMMAND} -P ${QUINTORA_SIGN}
+    COMMAND ${CMAKE_CPACK_COMMAND} -G "ZIP;NSIS"
+    COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:quintora> -DREADME=${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt
+            -DICON=${QUINTORA_WINDOWS_ICON}
+            -DWXS=${QUINTORA_WXS} -DSIGN=${QUINTORA_SIGN} -DVERSION=${PROJECT_VERSION}
+            -DOUT=${PROJECT_BINARY_DIR}/${QUINTORA_PACKAGE_NAME}.msi -P ${QUINTORA_MSI_SCRIPT}
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    DEPENDS quintora
+    COMMENT "The zip, the installer and the MSI of ${QUINTORA_PRODUCT_NAME}"
+    VERBATIM)

@@ -8,5 +8,5 @@ source scripts/deps.sh
 install_missing "${windows_packages[@]}"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)"
-(cd build/windows && cpack -G "ZIP;NSIS" >/dev/null)
+cmake --build --preset windows --target packages
 ls build/windows/quintora-*-windows-x64.*

@@ -8,7 +8,7 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments, std::st
                             std::span<const ToolkitOption> toolkitOptions) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "-h")
+        if (argument == "--help" || argument == "-h" || argument == "/?") // "/?" as on Windows
             return {CommandLine::Action::Answer, texts::helpText(program, !toolkitOptions.empty())};
         if (argument == "--version")
             return {CommandLine::Action::Answer, texts::versionText(program)};

@@ -1,5 +1,6 @@
-// The program's command line: "--help" and "--version" answer and end the
-// program; anything else but the toolkit's own options is an error.
+// The program's command line: "--help" (or "-h", or "/?" as Windows users
+// type it) and "--version" answer and end the program; anything else but the
+// toolkit's own options is an error.
 #pragma once
 
 #include <span>

@@ -75,7 +75,7 @@ std::string helpText(std::string_view program, bool toolkitOptions) {
 
 std::string versionText(std::string_view program) {
     return std::string(program) + " (" + std::string(programName) + ") " QUINTORA_VERSION "\n" +
-           "Copyright (C) 2026 Darvello. Todos os direitos reservados.\n";
+           QUINTORA_COPYRIGHT ". Todos os direitos reservados.\n";
 }
 
 std::string badArgument(std::string_view program, std::string_view argument) {

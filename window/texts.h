@@ -4,14 +4,15 @@
 #pragma once
 
 #include "conversion.h"
+#include "version.h"
 
 #include <string>
 #include <string_view>
 
 namespace quintora::texts {
 
-inline constexpr std::string_view caption = "Quintora 2 (Darvello)";
-inline constexpr std::string_view programName = "Quintora 2";
+inline constexpr std::string_view caption = QUINTORA_PRODUCT_NAME " (" QUINTORA_VENDOR ")";
+inline constexpr std::string_view programName = QUINTORA_PRODUCT_NAME;
 inline constexpr std::string_view equals = "=";
 inline constexpr std::string_view sai = "Sai";
 inline constexpr std::string_view equalsSpoken = "Converter (=)";

@@ -52,6 +52,9 @@ colour_at() {
 }
 messages() { xdotool search --onlyvisible --name "$caption" 2>/dev/null | grep -vc "^$window$" || true; }
 
+# "/?" answers on the command line, as Windows users type it.
+expect "quintora /?" "$(wine "$exe" /? | tr -d '\r' | head -1)" "Uso: quintora [OPÇÃO]..."
+
 start "$exe"
 expect "force input" "$(read_box "$(input force)")" "1"
 expect "moment selector" "$(read_box "$(selector moment)")" "Kgf.mm"

@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "texts.h"
+#include "version.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -35,7 +36,7 @@ std::string narrow(std::wstring_view utf16) {
 
 namespace {
 
-constexpr wchar_t windowClass[] = L"Quintora2Form2";
+constexpr wchar_t windowClass[] = L"" QUINTORA_WINDOW_CLASS;
 constexpr int firstControlId = 100; // clear of IDOK and IDCANCEL
 constexpr int iconId = 1;
 constexpr UINT afterShow = WM_APP; // the work that waits for the window to show
