@@ -1,7 +1,7 @@
 // Quintora 2 on the web: what the page's script calls in the WebAssembly
 // module. The page keeps the module, and with it the one window, for as long
 // as it is open.
-#include "form2.h"
+#include "window/web/form2.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 // Quintora 2 on Windows: reads the command line, then opens the Win32 window
 // and runs its message loop.
-#include "command_line.h"
-#include "form2.h"
-#include "texts.h"
+#include "window/command_line.h"
+#include "window/win32/form2.h"
+#include "window/texts.h"
 
 #include <objbase.h>
 #include <shellapi.h>

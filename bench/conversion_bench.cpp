@@ -1,6 +1,6 @@
 // What one press of "=" costs, against the least that work can cost.
-#include "conversion.h"
-#include "memory_fields.h"
+#include "core/conversion.h"
+#include "support/memory_fields.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,7 +8,7 @@ import os
 import statistics
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from browser import Site, browser, wait_ready  # noqa: E402
 
 site_folder = sys.argv[1] if len(sys.argv) > 1 else "build/web/site"

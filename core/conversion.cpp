@@ -1,6 +1,6 @@
-#include "conversion.h"
+#include "core/conversion.h"
 
-#include "number.h"
+#include "core/number.h"
 
 #include <cmath>
 

@@ -6,8 +6,8 @@
 // implements over its controls and tests implement over plain strings.
 #pragma once
 
-#include "number.h"
-#include "units.h"
+#include "core/number.h"
+#include "core/units.h"
 
 #include <optional>
 #include <string>

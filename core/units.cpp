@@ -1,4 +1,4 @@
-#include "units.h"
+#include "core/units.h"
 
 namespace quintora {
 namespace {

@@ -1,6 +1,6 @@
 // The number writer over any finite double bit pattern.
-#include "number.h"
-#include "written_text.h"
+#include "core/number.h"
+#include "fuzz/written_text.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The whole conversion pass over fuzzed texts in all 68 text-bearing
 // controls: outputs end empty or holding a text the writer could have made,
 // and every output box is written by the pass, none left from before it.
-#include "conversion.h"
-#include "memory_fields.h"
-#include "written_text.h"
+#include "core/conversion.h"
+#include "support/memory_fields.h"
+#include "fuzz/written_text.h"
 
 #include <cstdint>
 #include <set>

@@ -1,7 +1,7 @@
 // The number reader over any bytes: a finite number or the overflow error,
 // and what the writer makes of the number reads back to the same text.
-#include "number.h"
-#include "written_text.h"
+#include "core/number.h"
+#include "fuzz/written_text.h"
 
 #include <cmath>
 #include <cstdint>

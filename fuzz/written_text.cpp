@@ -1,4 +1,4 @@
-#include "written_text.h"
+#include "fuzz/written_text.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,7 +4,7 @@ docs/screenshot-web.png. Usage: scripts/web_screenshot.py [SITE_FOLDER]"""
 import os
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from browser import Site, browser, wait_ready  # noqa: E402
 
 site = Site(sys.argv[1] if len(sys.argv) > 1 else "build/web/site")

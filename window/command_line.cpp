@@ -1,6 +1,6 @@
-#include "command_line.h"
+#include "window/command_line.h"
 
-#include "texts.h"
+#include "window/texts.h"
 
 namespace quintora {
 

@@ -1,6 +1,6 @@
-#include "controls.h"
+#include "window/controls.h"
 
-#include "texts.h"
+#include "window/texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,29 +10,29 @@ namespace {
 
 // Headings, the note of the convention, the input row and the buttons; tab
 // positions are worked out below.
-struct Single {
+struct FixedControl {
     Kind kind;
     Control control;
-    Other other;
+    Fixed fixed;
     int index, left, top, width, height;
     FontRole font;
     std::string_view text, toolTip;
 };
 
 // clang-format off
-constexpr Single singles[] = {
-    {Kind::Label,    {},              Other::Label1,   -1, 120,  0,    855,  375,  FontRole::Heading, "Força",                 texts::conventionTip},
-    {Kind::Label,    {},              Other::Label2,   -1, 2040, 0,    1815, 375,  FontRole::Heading, "Momento",               texts::conventionTip},
-    {Kind::Label,    {},              Other::Label3,   -1, 4250, 0,    1215, 375,  FontRole::Heading, "Tensão",                texts::conventionTip},
-    {Kind::Label,    {},              Other::Label4,   -1, 120,  2355, 1695, 270,  FontRole::Window,  texts::conventionNote,   texts::conventionTip},
-    {Kind::TextBox,  Control::Text1,  Other::None,     0,  120,  480,  1095, 315,  FontRole::Window,  "1",                     {}},
-    {Kind::ComboBox, Control::Combo1, Other::None,     -1, 1215, 480,  720,  315,  FontRole::Window,  {},                      {}},
-    {Kind::TextBox,  Control::Text3,  Other::None,     0,  2040, 480,  1095, 315,  FontRole::Window,  "1",                     {}},
-    {Kind::ComboBox, Control::Combo2, Other::None,     -1, 3135, 480,  1005, 315,  FontRole::Window,  {},                      {}},
-    {Kind::TextBox,  Control::Text5,  Other::None,     0,  4250, 480,  1095, 315,  FontRole::Window,  "1",                     {}},
-    {Kind::ComboBox, Control::Combo3, Other::None,     -1, 5340, 480,  1005, 315,  FontRole::Window,  {},                      {}},
-    {Kind::Button,   {},              Other::Command1, -1, 120,  3000, 1695, 1095, FontRole::Equals,  texts::equals,           {}},
-    {Kind::Button,   {},              Other::Command2, -1, 120,  4095, 1695, 1095, FontRole::Window,  texts::sai,              {}},
+constexpr FixedControl fixedControls[] = {
+    {Kind::Label,    {},              Fixed::Label1,   -1, 120,  0,    855,  375,  FontRole::Heading, "Força",                 texts::conventionTip},
+    {Kind::Label,    {},              Fixed::Label2,   -1, 2040, 0,    1815, 375,  FontRole::Heading, "Momento",               texts::conventionTip},
+    {Kind::Label,    {},              Fixed::Label3,   -1, 4250, 0,    1215, 375,  FontRole::Heading, "Tensão",                texts::conventionTip},
+    {Kind::Label,    {},              Fixed::Label4,   -1, 120,  2355, 1695, 270,  FontRole::Normal,  texts::conventionNote,   texts::conventionTip},
+    {Kind::TextBox,  Control::Text1,  Fixed::None,     0,  120,  480,  1095, 315,  FontRole::Normal,  "1",                     {}},
+    {Kind::ComboBox, Control::Combo1, Fixed::None,     -1, 1215, 480,  720,  315,  FontRole::Normal,  {},                      {}},
+    {Kind::TextBox,  Control::Text3,  Fixed::None,     0,  2040, 480,  1095, 315,  FontRole::Normal,  "1",                     {}},
+    {Kind::ComboBox, Control::Combo2, Fixed::None,     -1, 3135, 480,  1005, 315,  FontRole::Normal,  {},                      {}},
+    {Kind::TextBox,  Control::Text5,  Fixed::None,     0,  4250, 480,  1095, 315,  FontRole::Normal,  "1",                     {}},
+    {Kind::ComboBox, Control::Combo3, Fixed::None,     -1, 5340, 480,  1005, 315,  FontRole::Normal,  {},                      {}},
+    {Kind::Button,   {},              Fixed::Command1, -1, 120,  3000, 1695, 1095, FontRole::Equals,  texts::equals,           {}},
+    {Kind::Button,   {},              Fixed::Command2, -1, 120,  4095, 1695, 1095, FontRole::Normal,  texts::sai,              {}},
 };
 
 // Output rows: a column of value boxes and a column of unit-name boxes per
@@ -72,31 +72,31 @@ int firstOutputTab(Control control) {
     return tab;
 }
 
-int tabOf(const Single& s) {
-    switch (s.other) {
-    case Other::Command1:
+int tabOf(const FixedControl& s) {
+    switch (s.fixed) {
+    case Fixed::Command1:
         return 0;
-    case Other::Command2:
+    case Fixed::Command2:
         return saiTab;
-    case Other::Label1:
-    case Other::Label2:
-    case Other::Label3:
-    case Other::Label4:
-        return firstOutputTab(Control::Combo1) + static_cast<int>(s.other) -
-               static_cast<int>(Other::Label1);
-    case Other::None:
+    case Fixed::Label1:
+    case Fixed::Label2:
+    case Fixed::Label3:
+    case Fixed::Label4:
+        return firstOutputTab(Control::Combo1) + static_cast<int>(s.fixed) -
+               static_cast<int>(Fixed::Label1);
+    case Fixed::None:
         break;
     }
     return 1 + 2 * quantityNumber(s.control) + (s.kind == Kind::ComboBox ? 1 : 0);
 }
 
-std::string spokenNameOf(const Single& s) {
-    switch (s.other) {
-    case Other::Command1:
+std::string spokenNameOf(const FixedControl& s) {
+    switch (s.fixed) {
+    case Fixed::Command1:
         return std::string(texts::equalsSpoken);
-    case Other::Label4:
+    case Fixed::Label4:
         return std::string(texts::conventionSpoken);
-    case Other::None:
+    case Fixed::None:
         return texts::spokenName(s.control, s.kind == Kind::ComboBox ? 0 : s.index);
     default:
         return std::string(s.text);
@@ -109,20 +109,20 @@ const char* nameOf(Control control) {
     return names[static_cast<int>(control)];
 }
 
-const char* nameOf(Other other) {
+const char* nameOf(Fixed fixed) {
     static constexpr const char* names[] = {"",       "Label1",   "Label2",  "Label3",
                                             "Label4", "Command1", "Command2"};
-    return names[static_cast<int>(other)];
+    return names[static_cast<int>(fixed)];
 }
 
 } // namespace
 
 std::vector<ControlRow> controlTable() {
     std::vector<ControlRow> table;
-    for (const Single& s : singles) {
+    for (const FixedControl& s : fixedControls) {
         const std::string_view text =
             s.kind == Kind::ComboBox ? quantityOf(s.control).units.front().name : s.text;
-        table.push_back({s.kind, s.control, s.other, s.index, s.left, s.top, s.width, s.height,
+        table.push_back({s.kind, s.control, s.fixed, s.index, s.left, s.top, s.width, s.height,
                          tabOf(s), s.font, text, s.toolTip, spokenNameOf(s)});
     }
     for (const Column& c : columns) {
@@ -133,14 +133,14 @@ std::vector<ControlRow> controlTable() {
                                               : std::string_view();
             table.push_back({.kind = Kind::TextBox,
                              .control = c.control,
-                             .other = Other::None,
+                             .fixed = Fixed::None,
                              .index = i,
                              .left = c.left,
                              .top = firstRowTop + rowHeight * (i - 1),
                              .width = c.width,
                              .height = rowHeight,
                              .tab = firstOutputTab(c.control) + i - 1,
-                             .font = FontRole::Window,
+                             .font = FontRole::Normal,
                              .text = text,
                              .toolTip = {},
                              .accessibleName = texts::spokenName(c.control, i)});
@@ -156,7 +156,7 @@ TypeFace fontOf(FontRole role) {
         return {family, 13.5, true};
     case FontRole::Equals:
         return {family, 24, false};
-    case FontRole::Window:
+    case FontRole::Normal:
         break;
     }
     return {family, 8, false};
@@ -167,7 +167,7 @@ int twipsToPixels(int twips, int dpi) {
 }
 
 std::string ControlRow::objectName() const {
-    std::string name = other == Other::None ? nameOf(control) : nameOf(other);
+    std::string name = fixed == Fixed::None ? nameOf(control) : nameOf(fixed);
     if (index >= 0)
         name.append("(").append(std::to_string(index)).append(")");
     return name;

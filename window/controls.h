@@ -8,7 +8,7 @@
 // unit tables: a unit added to a table adds its row everywhere.
 #pragma once
 
-#include "conversion.h"
+#include "core/conversion.h"
 
 #include <string>
 #include <string_view>
@@ -19,9 +19,9 @@ namespace quintora {
 enum class Kind { Label, TextBox, ComboBox, Button };
 
 // The controls outside the field set. Label4 is the note of the convention.
-enum class Other { None, Label1, Label2, Label3, Label4, Command1, Command2 };
+enum class Fixed { None, Label1, Label2, Label3, Label4, Command1, Command2 };
 
-enum class FontRole { Window, Heading, Equals };
+enum class FontRole { Normal, Heading, Equals };
 
 struct TypeFace {
     std::string_view family;
@@ -53,7 +53,7 @@ struct PixelRect {
 struct ControlRow {
     Kind kind;
     Control control;              // for text boxes and combo boxes
-    Other other;                  // for labels and buttons
+    Fixed fixed;                  // for labels and buttons
     int index;                    // -1 outside control arrays
     int left, top, width, height; // twips
     int tab;

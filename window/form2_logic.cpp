@@ -1,7 +1,7 @@
-#include "form2_logic.h"
+#include "window/form2_logic.h"
 
-#include "number.h"
-#include "texts.h"
+#include "core/number.h"
+#include "window/texts.h"
 
 #include <limits>
 
@@ -156,7 +156,7 @@ void Form2Logic::update(Field field) {
         look.background = Tint::Mark;
         look.toolTip = state.mark;
     } else {
-        look.background = holdsUnit(field) ? Tint::Unit : Tint::Window;
+        look.background = holdsUnit(field) ? Tint::Unit : Tint::Plain;
         look.toolTip = look.outOfDate ? std::string(texts::outOfDate) : state.tip;
     }
     Look& shown = looks_[slot(field)];

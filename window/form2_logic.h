@@ -8,7 +8,7 @@
 // "=", and edited() whenever the user changes a box or a selector.
 #pragma once
 
-#include "conversion.h"
+#include "core/conversion.h"
 
 #include <array>
 #include <string>
@@ -29,11 +29,11 @@ struct Field {
 // input on, unit-name boxes.
 std::vector<Field> allFields();
 
-enum class Tint { Window, Unit, Mark }; // the background: white, light grey, light red
+enum class Tint { Plain, Unit, Mark }; // the background: white, light grey, light red
 
 // How a field looks beyond its text.
 struct Look {
-    Tint background = Tint::Window;
+    Tint background = Tint::Plain;
     bool outOfDate = false; // text drawn greyed
     std::string toolTip;
     bool operator==(const Look&) const = default;

@@ -1,6 +1,6 @@
-#include "texts.h"
+#include "window/texts.h"
 
-#include "version.h"
+#include "window/version.h"
 
 namespace quintora::texts {
 

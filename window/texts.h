@@ -3,8 +3,8 @@
 // command line's answers. UTF-8 throughout.
 #pragma once
 
-#include "conversion.h"
-#include "version.h"
+#include "core/conversion.h"
+#include "window/version.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
-#include "conversion.h"
-#include "memory_fields.h"
+#include "core/conversion.h"
+#include "support/memory_fields.h"
 
 #include <gtest/gtest.h>
 

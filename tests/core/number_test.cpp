@@ -1,4 +1,4 @@
-#include "number.h"
+#include "core/number.h"
 
 #include <gtest/gtest.h>
 

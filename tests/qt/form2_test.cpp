@@ -1,6 +1,6 @@
-#include "application.h"
-#include "controls.h"
-#include "form2.h"
+#include "window/qt/application.h"
+#include "window/controls.h"
+#include "window/qt/form2.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

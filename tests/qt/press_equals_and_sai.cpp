@@ -1,8 +1,8 @@
 // Starts the window, presses "=" and then "Sai": the run that valgrind
 // checks for memory errors. Exits 0 only when "=" showed its results and
 // "Sai" ended the program.
-#include "application.h"
-#include "form2.h"
+#include "window/qt/application.h"
+#include "window/qt/form2.h"
 
 #include <QApplication>
 #include <QLineEdit>

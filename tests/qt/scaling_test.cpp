@@ -1,8 +1,8 @@
 // The window at the scale factor in QT_SCALE_FACTOR (run at 1 and at 2):
 // everything scales together and, with the results of "=" shown, no text is
 // clipped by its control.
-#include "application.h"
-#include "form2.h"
+#include "window/qt/application.h"
+#include "window/qt/form2.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,6 +4,7 @@ the initial texts, the 31 texts of the first "=", 25 KN.m, a marked unknown
 unit, an overflow dialog after which the page goes on, the decimal comma of
 "pt-BR", and the page loading and converting offline after a first visit.
 Usage: page_test.py SITE_FOLDER"""
+import os
 import sys
 import unittest
 
@@ -11,7 +12,8 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import Site, browser, wait_ready
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from browser import Site, browser, wait_ready  # noqa: E402
 
 SITE = sys.argv.pop(1)
 FORCE = "1 0.001 10 0.01"

@@ -1,4 +1,4 @@
-#include "form2_logic.h"
+#include "window/form2_logic.h"
 
 #include <gtest/gtest.h>
 

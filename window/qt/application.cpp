@@ -1,6 +1,6 @@
-#include "application.h"
+#include "window/qt/application.h"
 
-#include "controls.h"
+#include "window/controls.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -13,7 +13,7 @@ namespace quintora {
 QString windowFontFamily(const QStringList& installed) {
     // The columns are sized for the narrow dialog font; the wide default sans
     // of some desktops would clip the unit names.
-    const std::string_view dialog = fontOf(FontRole::Window).family; // "MS Sans Serif"
+    const std::string_view dialog = fontOf(FontRole::Normal).family; // "MS Sans Serif"
     for (std::string_view family :
          {dialog, std::string_view("Microsoft Sans Serif"), std::string_view("Liberation Sans"),
           std::string_view("Arimo"), std::string_view("Arial")}) {
@@ -30,7 +30,7 @@ void prepareApplication(QApplication& app, bool styleAsked) {
     // about a missing family costs more than building the whole window.
     QFont font(windowFontFamily(QFontDatabase::families()));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(fontOf(FontRole::Window).points);
+    font.setPointSizeF(fontOf(FontRole::Normal).points);
     QApplication::setFont(font);
 
     auto* translator = new QTranslator(&app);

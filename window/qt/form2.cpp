@@ -1,7 +1,7 @@
-#include "form2.h"
+#include "window/qt/form2.h"
 
-#include "icon_data.h"
-#include "texts.h"
+#include "window/qt/icon_data.h"
+#include "window/texts.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -245,7 +245,7 @@ void Form2::createControls() {
             widget = createBox(row);
             break;
         }
-        if (row.font != FontRole::Window)
+        if (row.font != FontRole::Normal)
             widget->setFont(resized(font(), fontOf(row.font)));
         widget->setObjectName(QString::fromStdString(row.objectName()));
         widget->setAccessibleName(qstring(row.accessibleName));
@@ -257,7 +257,7 @@ void Form2::createControls() {
     QWidget* previous = nullptr;
     for (const ControlRow* row : tabOrder(table)) {
         QWidget* widget =
-            row->kind == Kind::Button ? button(row->other) : field(row->control, row->index);
+            row->kind == Kind::Button ? button(row->fixed) : field(row->control, row->index);
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
@@ -267,12 +267,12 @@ void Form2::createControls() {
 
 QLabel* Form2::createLabel(const ControlRow& row) {
     auto* label = new QLabel(qstring(row.text), this);
-    switch (row.other) {
-    case Other::Label1:
+    switch (row.fixed) {
+    case Fixed::Label1:
         return Label1 = label;
-    case Other::Label2:
+    case Fixed::Label2:
         return Label2 = label;
-    case Other::Label3:
+    case Fixed::Label3:
         return Label3 = label;
     default:
         return Label4 = label;
@@ -281,7 +281,7 @@ QLabel* Form2::createLabel(const ControlRow& row) {
 
 QPushButton* Form2::createButton(const ControlRow& row) {
     auto* button = new QPushButton(qstring(row.text), this);
-    if (row.other == Other::Command1) {
+    if (row.fixed == Fixed::Command1) {
         button->setDefault(true);
         connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
         Command1 = button;
@@ -337,8 +337,8 @@ QComboBox* Form2::selector(Control control) const {
     return isSelector(control) ? selectorOf(*this, control) : nullptr;
 }
 
-QPushButton* Form2::button(Other which) const {
-    return which == Other::Command1 ? Command1 : which == Other::Command2 ? Command2 : nullptr;
+QPushButton* Form2::button(Fixed which) const {
+    return which == Fixed::Command1 ? Command1 : which == Fixed::Command2 ? Command2 : nullptr;
 }
 
 QWidget* Form2::field(Control control, int index) const {

@@ -7,8 +7,8 @@
 // each box looks, Form2 only draws it.
 #pragma once
 
-#include "controls.h"
-#include "form2_logic.h"
+#include "window/controls.h"
+#include "window/form2_logic.h"
 
 #include <QColor>
 #include <QWidget>
@@ -67,7 +67,7 @@ private:
     // The member that holds a control, for reading and for setting it.
     template <class Self> static auto& boxOf(Self& self, Control control, int index);
     template <class Self> static auto& selectorOf(Self& self, Control control);
-    QPushButton* button(Other which) const;
+    QPushButton* button(Fixed which) const;
     void Form_Load();
 
     std::unique_ptr<View> view_;

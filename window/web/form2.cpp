@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "window/web/form2.h"
 
 #include <string>
 #include <vector>

@@ -6,7 +6,7 @@
 // its boxes and selectors with that number.
 #pragma once
 
-#include "form2_logic.h"
+#include "window/form2_logic.h"
 
 #include <memory>
 

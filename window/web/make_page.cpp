@@ -2,9 +2,9 @@
 // description: every control at its twips / 15 in CSS pixels, in tab order,
 // with its initial text, tooltip and spoken name, and with the look that
 // Form2Logic gives it at start-up; the fonts and colours as CSS variables.
-#include "controls.h"
-#include "form2_logic.h"
-#include "texts.h"
+#include "window/controls.h"
+#include "window/form2_logic.h"
+#include "window/texts.h"
 
 #include <cstdio>
 #include <map>
@@ -148,7 +148,7 @@ int main() {
         "<link rel=\"stylesheet\" href=\"quintora.css\">\n"
         "<style>:root{--unit:" +
         hex(unitBackground) + ";--mark:" + hex(markBackground) +
-        ";--out-of-date:" + hex(outOfDateText) + ";--window-font:" + font(FontRole::Window) +
+        ";--out-of-date:" + hex(outOfDateText) + ";--window-font:" + font(FontRole::Normal) +
         ";--heading-font:" + font(FontRole::Heading) + ";--equals-font:" + font(FontRole::Equals) +
         ";--width:" + std::to_string(twipsToPixels(clientWidth)) +
         "px;--height:" + std::to_string(twipsToPixels(clientHeight)) +

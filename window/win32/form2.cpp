@@ -1,7 +1,7 @@
-#include "form2.h"
+#include "window/win32/form2.h"
 
-#include "texts.h"
-#include "version.h"
+#include "window/texts.h"
+#include "window/version.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -231,20 +231,20 @@ template <class Form> auto& Form2::fieldIn(Form& form, Control control, std::siz
 }
 
 HWND& Form2::member(const ControlRow& row) {
-    switch (row.other) {
-    case Other::Label1:
+    switch (row.fixed) {
+    case Fixed::Label1:
         return Label1;
-    case Other::Label2:
+    case Fixed::Label2:
         return Label2;
-    case Other::Label3:
+    case Fixed::Label3:
         return Label3;
-    case Other::Label4:
+    case Fixed::Label4:
         return Label4;
-    case Other::Command1:
+    case Fixed::Command1:
         return Command1;
-    case Other::Command2:
+    case Fixed::Command2:
         return Command2;
-    case Other::None:
+    case Fixed::None:
         break;
     }
     return fieldIn(*this, row.control, static_cast<std::size_t>(row.index));
@@ -315,7 +315,7 @@ HWND Form2::createControl(const ControlRow& row, int id) {
     case Kind::Button:
         return CreateWindowExW(
             0, L"BUTTON", text.c_str(),
-            child | WS_TABSTOP | (row.other == Other::Command1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+            child | WS_TABSTOP | (row.fixed == Fixed::Command1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
             r.x, r.y, r.width, r.height, window_, menu, instance_, nullptr);
     case Kind::ComboBox: {
         HWND combo =
@@ -342,7 +342,7 @@ HWND Form2::createControl(const ControlRow& row, int id) {
 void Form2::createFonts() {
     for (HFONT font : fonts_)
         DeleteObject(font);
-    for (FontRole role : {FontRole::Window, FontRole::Heading, FontRole::Equals}) {
+    for (FontRole role : {FontRole::Normal, FontRole::Heading, FontRole::Equals}) {
         const TypeFace face = fontOf(role);
         LOGFONTW font{};
         font.lfHeight = -static_cast<LONG>(std::lround(face.points * dpi_ / 72.0));
@@ -477,7 +477,7 @@ LRESULT Form2::colour(HDC dc, HWND control) {
     case Tint::Mark:
         SetBkColor(dc, colorOf(markBackground));
         return reinterpret_cast<LRESULT>(markBrush_);
-    case Tint::Window:
+    case Tint::Plain:
         break;
     }
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -491,9 +491,9 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const int code = HIWORD(wParam);
         if (!p)
             return 0;
-        if (p->row->other == Other::Command1 && code == BN_CLICKED)
+        if (p->row->fixed == Fixed::Command1 && code == BN_CLICKED)
             Command1_Click();
-        else if (p->row->other == Other::Command2 && code == BN_CLICKED)
+        else if (p->row->fixed == Fixed::Command2 && code == BN_CLICKED)
             Command2_Click();
         else if (!writing_ && ((p->row->kind == Kind::TextBox && code == EN_CHANGE) ||
                                (p->row->kind == Kind::ComboBox &&

@@ -6,8 +6,8 @@
 // what "=" writes and how each box looks, Form2 only draws it.
 #pragma once
 
-#include "controls.h"
-#include "form2_logic.h"
+#include "window/controls.h"
+#include "window/form2_logic.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -3,8 +3,8 @@
 // unit-name boxes holding their rows' units, the outputs empty.
 #pragma once
 
-#include "conversion.h"
-#include "number.h"
+#include "core/conversion.h"
+#include "core/number.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 // Quintora 2 on Linux: reads the command line, then opens the Qt window.
-#include "application.h"
-#include "command_line.h"
-#include "form2.h"
-#include "version.h"
+#include "window/qt/application.h"
+#include "window/command_line.h"
+#include "window/qt/form2.h"
+#include "window/version.h"
 
 #include <QApplication>
 

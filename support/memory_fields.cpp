@@ -1,4 +1,4 @@
-#include "memory_fields.h"
+#include "support/memory_fields.h"
 
 namespace quintora {
 
