@@ -54,10 +54,10 @@ int main(int argc, char* argv[]) {
         styleAsked = styleAsked || argument == "-style" || argument.starts_with("-style=");
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quintora 2"));
+    QApplication::setApplicationName(QStringLiteral(QUINTORA_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(QUINTORA_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Darvello"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.darvello.Quintora"));
+    QApplication::setOrganizationName(QStringLiteral(QUINTORA_VENDOR));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUINTORA_APP_ID));
     quintora::prepareApplication(app, styleAsked);
 
     quintora::Form2 form;

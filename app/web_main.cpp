@@ -4,6 +4,7 @@
 #include "window/web/form2.h"
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -13,9 +14,11 @@ std::unique_ptr<quintora::Form2> form;
 
 #define QUINTORA_EXPORT(name) extern "C" __attribute__((export_name(#name)))
 
-// `separator`: the decimal separator of the browser's language.
+// `separator`: the code point of the decimal separator of the browser's
+// language, or 0 when it is more than one character.
 QUINTORA_EXPORT(start) void start(int separator) {
-    form = std::make_unique<quintora::Form2>(static_cast<char>(separator));
+    form = std::make_unique<quintora::Form2>(
+        quintora::decimalSeparatorOf(static_cast<char32_t>(separator)));
     form->Form_Load();
 }
 
@@ -25,4 +28,11 @@ QUINTORA_EXPORT(convert) void convert() {
 
 QUINTORA_EXPORT(edited) void edited(int field) {
     form->edited(field);
+}
+
+// Whether a key pressed in a box presses "=": Enter (`enter` 1), or the key
+// that types `typed` (a code point, or 0 for none).
+QUINTORA_EXPORT(keyPressesEquals) int keyPressesEquals(int enter, int typed) {
+    const std::string text = typed > 0 && typed < 128 ? std::string(1, static_cast<char>(typed)) : "";
+    return quintora::pressesEquals(enter != 0, text) ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 // and runs its message loop.
 #include "window/command_line.h"
 #include "window/win32/form2.h"
+#include "window/win32/utf.h"
 #include "window/texts.h"
 
 #include <objbase.h>

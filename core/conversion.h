@@ -43,7 +43,7 @@ struct Quantity {
     std::span<const Unit> units; // one output row per unit, in this order
     const Unit* (*lookUp)(Module1&);
     double Module1::*inBaseUnit;
-    int rows() const { return static_cast<int>(units.size()); }
+    constexpr int rows() const { return static_cast<int>(units.size()); }
 };
 
 // clang-format off

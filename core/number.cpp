@@ -12,9 +12,6 @@
 namespace quintora {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -216,6 +213,33 @@ std::size_t writeNumber(double value, char decimalSeparator, char* out) {
 std::string writeNumber(double value, char decimalSeparator) {
     char buffer[maxNumberText];
     return std::string(buffer, writeNumber(value, decimalSeparator, buffer));
+}
+
+bool pointMayGroupThousands(std::string_view text, char decimalSeparator) {
+    if (decimalSeparator != ',')
+        return false;
+    std::string kept;
+    for (char c : text)
+        if (!isBlank(c))
+            kept += c;
+    std::string_view s = kept;
+    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix(1);
+    const std::size_t point = s.find('.');
+    if (point < 1 || point > 3 || point == s.npos || s.front() == '0' || s.size() != point + 4)
+        return false;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (i != point && (s[i] < '0' || s[i] > '9'))
+            return false;
+    return true;
+}
+
+std::string withoutPoint(std::string_view text) {
+    std::string digits;
+    for (char c : text)
+        if (c != '.' && c != '+' && !isBlank(c))
+            digits += c;
+    return digits;
 }
 
 } // namespace quintora

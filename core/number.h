@@ -42,6 +42,19 @@ struct Reading {
 // `overflow`.
 Reading readNumber(std::string_view text, char decimalSeparator);
 
+// What a number may hold anywhere and reading skips: blanks, tabs, line feeds.
+inline constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+// Whether a text such as "1.000" or "-12.500" may mean thousands to a user
+// whose decimal separator is the comma: its one separator is a point with
+// exactly three digits after it and one to three, not led by 0, before it.
+// It reads as a decimal all the same.
+bool pointMayGroupThousands(std::string_view text, char decimalSeparator);
+// Such a text as the user would type a thousand: "1.000" -> "1000".
+std::string withoutPoint(std::string_view text);
+
 // The longest text writeNumber can produce, e.g. "-1.23456789012345E+308".
 inline constexpr std::size_t maxNumberText = 24;
 

@@ -36,7 +36,7 @@ constexpr FixedControl fixedControls[] = {
 };
 
 // Output rows: a column of value boxes and a column of unit-name boxes per
-// quantity; row i of every column sits at 840 + 285 (i - 1).
+// quantity.
 struct Column {
     Control control;
     int left, width;
@@ -50,7 +50,6 @@ constexpr Column columns[] = {
     {Control::Text6, 5340, 975 },
 };
 // clang-format on
-constexpr int firstRowTop = 840, rowHeight = 285;
 
 // Tab positions: "=" first, then each quantity's input value and selector,
 // "Sai", the output columns one after the other, and the labels last.
@@ -123,7 +122,8 @@ std::vector<ControlRow> controlTable() {
         const std::string_view text =
             s.kind == Kind::ComboBox ? quantityOf(s.control).units.front().name : s.text;
         table.push_back({s.kind, s.control, s.fixed, s.index, s.left, s.top, s.width, s.height,
-                         tabOf(s), s.font, text, s.toolTip, spokenNameOf(s)});
+                         tabOf(s), s.font, text, s.toolTip, spokenNameOf(s),
+                         s.fixed == Fixed::Command1});
     }
     for (const Column& c : columns) {
         const Quantity& q = quantityOf(c.control);
@@ -143,7 +143,8 @@ std::vector<ControlRow> controlTable() {
                              .font = FontRole::Normal,
                              .text = text,
                              .toolTip = {},
-                             .accessibleName = texts::spokenName(c.control, i)});
+                             .accessibleName = texts::spokenName(c.control, i),
+                             .isDefault = false});
         }
     }
     return table;

@@ -9,6 +9,9 @@
 #pragma once
 
 #include "core/conversion.h"
+#include "window/look.h"
+
+#include <array>
 
 #include <string>
 #include <string_view>
@@ -17,6 +20,14 @@
 namespace quintora {
 
 enum class Kind { Label, TextBox, ComboBox, Button };
+
+// One text-bearing control: a selector (index 0), a value box or a
+// unit-name box.
+struct Field {
+    Control control;
+    int index;
+    bool operator==(const Field&) const = default;
+};
 
 // The controls outside the field set. Label4 is the note of the convention.
 enum class Fixed { None, Label1, Label2, Label3, Label4, Command1, Command2 };
@@ -33,17 +44,30 @@ struct TypeFace {
 // headings and 24 for "=".
 TypeFace fontOf(FontRole role);
 
-struct Rgb {
-    unsigned char red, green, blue;
-    bool operator==(const Rgb&) const = default;
-};
+// Where "MS Sans Serif" is missing, the first of these that is installed:
+// the same metrics, or the nearest; after them the desktop's sans serif.
+inline constexpr std::array<std::string_view, 4> fallbackFamilies{
+    "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"};
 
-inline constexpr Rgb unitBackground{192, 192, 192}; // light grey, behind unit names
-inline constexpr Rgb markBackground{255, 192, 192}; // light red, behind what needs a look
-inline constexpr Rgb outOfDateText{128, 128, 128};  // results older than their inputs
+// The web page around the window: its bar and frame colour, and the
+// background the window sits on.
+inline constexpr Rgb themeColour{0x1f, 0x4e, 0x79};
+inline constexpr Rgb pageBackground{0xf0, 0xf0, 0xf0};
 
 inline constexpr int twipsPerInch = 1440;
-inline constexpr int clientWidth = 6450, clientHeight = 5250; // twips
+
+// Output rows: row i of every column sits at 840 + 285 (i - 1), below the
+// headings and the input row.
+inline constexpr int firstRowTop = 840, rowHeight = 285;
+// The client area: as wide as the three columns, as high as the longest
+// column and a margin under it; 6450 x 5250 twips.
+inline constexpr int clientWidth = 6450;
+inline constexpr int clientHeight = [] {
+    int rows = 0;
+    for (const Quantity& q : quantities)
+        rows = q.rows() > rows ? q.rows() : rows;
+    return firstRowTop + rowHeight * rows + 135;
+}();
 
 struct PixelRect {
     int x, y, width, height;
@@ -62,8 +86,12 @@ struct ControlRow {
     std::string_view toolTip;
     std::string accessibleName;
 
+    bool isDefault;               // the button Enter presses: "="
+
     // "Text3(7)", "Combo1", "Label4".
     std::string objectName() const;
+    // The field of a text box or combo box; a combo box is index 0.
+    Field field() const { return {control, kind == Kind::ComboBox ? 0 : index}; }
     // Place and size in pixels at `dpi`; edges are rounded, so boxes that
     // touch in twips touch on screen.
     PixelRect pixels(int dpi = 96) const;
@@ -77,7 +105,8 @@ int twipsToPixels(int twips, int dpi = 96);
 // output columns.
 std::vector<ControlRow> controlTable();
 
-// The controls of `table` that take the focus, in tab order.
+// The controls of `table` that take the focus, in tab order: the first of
+// them holds the focus when the window is first shown.
 std::vector<const ControlRow*> tabOrder(const std::vector<ControlRow>& table);
 
 } // namespace quintora

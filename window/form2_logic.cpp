@@ -40,23 +40,28 @@ std::vector<Field> allFields() {
     return fields;
 }
 
-bool pointMayGroupThousands(std::string_view text, char decimalSeparator) {
-    if (decimalSeparator != ',')
-        return false;
-    std::string kept;
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n')
-            kept += c;
-    std::string_view s = kept;
-    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
-        s.remove_prefix(1);
-    const std::size_t point = s.find('.');
-    if (point < 1 || point > 3 || point == s.npos || s.front() == '0' || s.size() != point + 4)
-        return false;
-    for (std::size_t i = 0; i < s.size(); ++i)
-        if (i != point && (s[i] < '0' || s[i] > '9'))
-            return false;
-    return true;
+std::size_t fieldNumber(Field field) {
+    const auto index = static_cast<std::size_t>(field.index);
+    std::size_t offset = 0;
+    for (const Quantity& q : quantities) {
+        if (field.control == q.selector)
+            return offset;
+        if (field.control == q.values)
+            return offset + 1 + index;
+        if (field.control == q.unitNames)
+            return offset + 1 + q.units.size() + index;
+        offset += 2 * q.units.size() + 2;
+    }
+    return offset; // every control is one of a quantity's
+}
+
+char decimalSeparatorOf(char32_t codePoint) {
+    const bool plain = codePoint > U' ' && codePoint < 127 && (codePoint < U'0' || codePoint > U'9');
+    return plain ? static_cast<char>(codePoint) : '.';
+}
+
+bool pressesEquals(bool enter, std::string_view typed) {
+    return enter || typed == "=";
 }
 
 // The window's boxes as the conversion pass sees them; what the pass reports
@@ -74,7 +79,7 @@ public:
     void setText(Control control, int index, std::string_view text) override {
         const Field field{control, index};
         logic_.view_.setText(field, text);
-        State& state = logic_.states_[slot(field)];
+        State& state = logic_.states_[fieldNumber(field)];
         state.mark.clear();
         state.tip =
             text.empty() || logic_.view_.fits(field, text) ? std::string() : std::string(text);
@@ -83,7 +88,7 @@ public:
     char decimalSeparator() const override { return logic_.separator_; }
     void unitChecked(Control control, int index, const Unit* unit) override {
         const Field field{control, index};
-        State& state = logic_.states_[slot(field)];
+        State& state = logic_.states_[fieldNumber(field)];
         state.mark = unit ? std::string() : std::string(texts::unknownUnit);
         if (unit)
             state.tip = spoken(*unit);
@@ -93,7 +98,7 @@ public:
         const Field field{control, 0};
         const char separator = logic_.separator_;
         const std::string& input = input_;
-        std::string& mark = logic_.states_[slot(field)].mark;
+        std::string& mark = logic_.states_[fieldNumber(field)].mark;
         if (reading.overflow)
             mark = logic_.outOfRangeTip();
         else if (!reading.whole)
@@ -107,14 +112,6 @@ public:
     }
 
 private:
-    static std::string withoutPoint(std::string_view text) {
-        std::string digits;
-        for (char c : text)
-            if (c != '.' && c != ' ' && c != '\t' && c != '\n' && c != '+')
-                digits += c;
-        return digits;
-    }
-
     Form2Logic& logic_;
     mutable std::string input_;
 };
@@ -123,33 +120,19 @@ Form2Logic::Form2Logic(FormView& view, char decimalSeparator)
     : view_(view), separator_(decimalSeparator), states_(allFields().size()),
       looks_(allFields().size()) {}
 
-std::size_t Form2Logic::slot(Field field) {
-    const auto index = static_cast<std::size_t>(field.index);
-    std::size_t offset = 0;
-    for (const Quantity& q : quantities) {
-        if (field.control == q.selector)
-            return offset;
-        if (field.control == q.values)
-            return offset + 1 + index;
-        if (field.control == q.unitNames)
-            return offset + 1 + q.units.size() + index;
-        offset += 2 * q.units.size() + 2;
-    }
-    return offset; // every control is one of a quantity's
-}
 
 std::string Form2Logic::outOfRangeTip() const {
     return texts::outOfRange(writeNumber(std::numeric_limits<double>::max(), separator_));
 }
 
 const Look& Form2Logic::look(Field field) const {
-    return looks_[slot(field)];
+    return looks_[fieldNumber(field)];
 }
 
 // Works out the look of `field` from its state and hands it to the view when
-// it changed: every pass reports on all 68 fields.
+// it changed: every pass reports on every field.
 void Form2Logic::update(Field field) {
-    const State& state = states_[slot(field)];
+    const State& state = states_[fieldNumber(field)];
     Look look;
     look.outOfDate = isOutput(field) && outOfDate_[quantityNumber(field)];
     if (!state.mark.empty()) {
@@ -159,7 +142,7 @@ void Form2Logic::update(Field field) {
         look.background = holdsUnit(field) ? Tint::Unit : Tint::Plain;
         look.toolTip = look.outOfDate ? std::string(texts::outOfDate) : state.tip;
     }
-    Look& shown = looks_[slot(field)];
+    Look& shown = looks_[fieldNumber(field)];
     if (look != shown) {
         shown = look;
         view_.setLook(field, shown);
@@ -168,12 +151,12 @@ void Form2Logic::update(Field field) {
 
 void Form2Logic::load() {
     for (const Quantity& q : quantities) {
-        states_[slot({q.selector, 0})].tip = spoken(q.units.front());
+        states_[fieldNumber({q.selector, 0})].tip = spoken(q.units.front());
         update({q.selector, 0});
     }
     for (const Quantity& q : quantities) {
         for (int i = 1; i <= q.rows(); ++i) {
-            states_[slot({q.unitNames, i})].tip = spoken(q.units[static_cast<std::size_t>(i - 1)]);
+            states_[fieldNumber({q.unitNames, i})].tip = spoken(q.units[static_cast<std::size_t>(i - 1)]);
             update({q.unitNames, i});
         }
     }
@@ -187,7 +170,7 @@ void Form2Logic::convert() {
     if (!stop)
         return;
     const Field field{stop->control, stop->index};
-    states_[slot(field)].mark = outOfRangeTip();
+    states_[fieldNumber(field)].mark = outOfRangeTip();
     update(field);
     const Quantity& q = quantityOf(stop->control);
     const std::string rowUnit = stop->index > 0 ? view_.text({q.unitNames, stop->index}) : "";

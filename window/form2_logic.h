@@ -9,6 +9,8 @@
 #pragma once
 
 #include "core/conversion.h"
+#include "window/controls.h"
+#include "window/look.h"
 
 #include <array>
 #include <string>
@@ -17,27 +19,19 @@
 
 namespace quintora {
 
-// One text-bearing control: a selector (index 0), a value box or a
-// unit-name box.
-struct Field {
-    Control control;
-    int index;
-    bool operator==(const Field&) const = default;
-};
-
-// Every field, each quantity's in turn: selector, value boxes from the
-// input on, unit-name boxes.
+// The fields are numbered each quantity's in turn: selector, value boxes
+// from the input on, unit-name boxes. allFields()[fieldNumber(f)] == f.
 std::vector<Field> allFields();
+std::size_t fieldNumber(Field field);
 
-enum class Tint { Plain, Unit, Mark }; // the background: white, light grey, light red
+// The decimal separator of a user whose locale gives `codePoint` (0 when it
+// gives more than one character): that character when it is plain ASCII and
+// no digit, else ".".
+char decimalSeparatorOf(char32_t codePoint);
 
-// How a field looks beyond its text.
-struct Look {
-    Tint background = Tint::Plain;
-    bool outOfDate = false; // text drawn greyed
-    std::string toolTip;
-    bool operator==(const Look&) const = default;
-};
+// A key in a box presses "=" when it is Enter, or when it types "=": no
+// number or unit name holds one, so it works as on a calculator.
+bool pressesEquals(bool enter, std::string_view typed);
 
 class FormView {
 public:
@@ -79,7 +73,6 @@ private:
         std::string tip;
     };
 
-    static std::size_t slot(Field field);
     void update(Field field);
     std::string outOfRangeTip() const;
 
@@ -91,10 +84,5 @@ private:
     std::vector<State> states_;
     std::vector<Look> looks_;
 };
-
-// Whether an input such as "1.000" or "-12.500" may mean thousands to a user
-// whose decimal separator is the comma: its one separator is a point with
-// exactly three digits after it and one to three, not led by 0, before it.
-bool pointMayGroupThousands(std::string_view text, char decimalSeparator);
 
 } // namespace quintora

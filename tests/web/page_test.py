@@ -71,7 +71,7 @@ class Page(unittest.TestCase):
 
         self.type_into("Text4(3)", "xyz=")
         self.assertEqual(self.box("Text3(3)").get_attribute("value"), "")
-        self.assertIn("mark", self.box("Text4(3)").get_attribute("class"))
+        self.assertEqual(self.box("Text4(3)").get_attribute("data-tint"), "mark")
         self.assertEqual(self.box("Text4(3)").get_attribute("title"), "Unidade desconhecida")
 
     def test_an_overflow_is_reported_in_a_dialog_and_the_page_goes_on(self):
@@ -81,7 +81,7 @@ class Page(unittest.TestCase):
         dialog = self.box("message")
         self.assertTrue(dialog.get_attribute("open") is not None)
         self.assertEqual(self.box("message-text").text.split("\n")[-1], "Força, entrada")
-        self.assertIn("mark", self.box("Text1(0)").get_attribute("class"))
+        self.assertEqual(self.box("Text1(0)").get_attribute("data-tint"), "mark")
         dialog.find_element(By.TAG_NAME, "button").click()
         self.assertIsNone(dialog.get_attribute("open"))
         self.type_into("Text1(0)", "-2")

@@ -8,15 +8,16 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <vector>
+
 namespace quintora {
 
 QString windowFontFamily(const QStringList& installed) {
     // The columns are sized for the narrow dialog font; the wide default sans
     // of some desktops would clip the unit names.
-    const std::string_view dialog = fontOf(FontRole::Normal).family; // "MS Sans Serif"
-    for (std::string_view family :
-         {dialog, std::string_view("Microsoft Sans Serif"), std::string_view("Liberation Sans"),
-          std::string_view("Arimo"), std::string_view("Arial")}) {
+    std::vector<std::string_view> families{fontOf(FontRole::Normal).family};
+    families.insert(families.end(), fallbackFamilies.begin(), fallbackFamilies.end());
+    for (std::string_view family : families) {
         const QString name =
             QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
         if (installed.contains(name))

@@ -67,7 +67,7 @@ private:
 // reader must hear which selector it is, and the unit as its value.
 class SelectorAccessible : public QAccessibleWidget {
 public:
-    explicit SelectorAccessible(QComboBox* combo)
+    explicit SelectorAccessible(Selector* combo)
         : QAccessibleWidget(combo, QAccessible::ComboBox) {}
     QString text(QAccessible::Text kind) const override {
         auto* combo = static_cast<QComboBox*>(widget());
@@ -84,11 +84,9 @@ public:
     }
 };
 
-constexpr const char* selectorProperty = "quintoraSelector";
-
 QAccessibleInterface* selectorAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("QComboBox") && object->property(selectorProperty).toBool())
-        return new SelectorAccessible(static_cast<QComboBox*>(object));
+    if (className == QLatin1String(Selector::staticMetaObject.className()))
+        return new SelectorAccessible(static_cast<Selector*>(object));
     return nullptr;
 }
 
@@ -106,17 +104,18 @@ QFont resized(QFont font, const TypeFace& face) {
     return font;
 }
 
-// The separator of the user's locale, when it is one plain character.
 char localeSeparator() {
     const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point[0].unicode() > ' ' && point[0].unicode() < 127 &&
-        !point[0].isDigit())
-        return static_cast<char>(point[0].unicode());
-    return '.';
+    return decimalSeparatorOf(point.size() == 1 ? point[0].unicode() : 0);
 }
 
-bool isSelector(Control control) {
-    return control == Control::Combo1 || control == Control::Combo2 || control == Control::Combo3;
+SystemColours systemColours(const QWidget* widget) {
+    const QPalette standard = QApplication::palette(widget);
+    const auto rgb = [](const QColor& c) {
+        return Rgb{static_cast<unsigned char>(c.red()), static_cast<unsigned char>(c.green()),
+                   static_cast<unsigned char>(c.blue())};
+    };
+    return {rgb(standard.color(QPalette::Base)), rgb(standard.color(QPalette::Text))};
 }
 
 // Every unit of the list shows at once and whole, in a popup that may be
@@ -162,14 +161,10 @@ public:
     }
     void setLook(Field f, const Look& look) override {
         QWidget* widget = form_.field(f.control, f.index);
-        const QPalette standard = QApplication::palette(widget);
+        const Paint paint = paintOf(look, systemColours(widget));
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::Base, look.background == Tint::Unit ? qcolor(unitBackground)
-                                         : look.background == Tint::Mark
-                                             ? qcolor(markBackground)
-                                             : standard.color(QPalette::Base));
-        palette.setColor(QPalette::Text,
-                         look.outOfDate ? qcolor(outOfDateText) : standard.color(QPalette::Text));
+        palette.setColor(QPalette::Base, qcolor(paint.background));
+        palette.setColor(QPalette::Text, qcolor(paint.text));
         widget->setPalette(palette);
         widget->setToolTip(qstring(look.toolTip));
     }
@@ -198,53 +193,31 @@ Form2::Form2(QWidget* parent)
 
 Form2::~Form2() = default;
 
-template <class Self> auto& Form2::boxOf(Self& self, Control control, int index) {
-    const auto i = static_cast<std::size_t>(index);
-    switch (control) {
-    case Control::Text1:
-        return self.Text1.at(i);
-    case Control::Text2:
-        return self.Text2.at(i);
-    case Control::Text3:
-        return self.Text3.at(i);
-    case Control::Text4:
-        return self.Text4.at(i);
-    case Control::Text5:
-        return self.Text5.at(i);
-    default:
-        return self.Text6.at(i);
+Selector::Selector(const Quantity& quantity, QStyle* style, QWidget* parent) : QComboBox(parent) {
+    static const bool factory = (QAccessible::installFactory(selectorAccessible), true);
+    (void)factory;
+    setStyle(style);
+    setEditable(true);
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // What the user types stays as typed: no completion, no case correction,
+    // nothing added to the list.
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    for (const Unit& unit : quantity.units) {
+        addItem(qstring(unit.name));
+        setItemData(count() - 1, qstring(unit.spoken), Qt::ToolTipRole);
     }
-}
-
-template <class Self> auto& Form2::selectorOf(Self& self, Control control) {
-    return control == Control::Combo1   ? self.Combo1
-           : control == Control::Combo2 ? self.Combo2
-                                        : self.Combo3;
+    showWholeList(this);
 }
 
 void Form2::createControls() {
     const std::vector<ControlRow> table = controlTable();
-    QAccessible::removeFactory(selectorAccessible); // installed once, whatever the windows
-    QAccessible::installFactory(selectorAccessible);
     auto* selectorStyle = new SlimArrowStyle(QApplication::style()->name());
     selectorStyle->setParent(this);
 
     for (const ControlRow& row : table) {
-        QWidget* widget = nullptr;
-        switch (row.kind) {
-        case Kind::Label:
-            widget = createLabel(row);
-            break;
-        case Kind::Button:
-            widget = createButton(row);
-            break;
-        case Kind::ComboBox:
-            widget = createSelector(row, selectorStyle);
-            break;
-        case Kind::TextBox:
-            widget = createBox(row);
-            break;
-        }
+        QWidget* widget = createControl(row, selectorStyle);
         if (row.font != FontRole::Normal)
             widget->setFont(resized(font(), fontOf(row.font)));
         widget->setObjectName(QString::fromStdString(row.objectName()));
@@ -254,91 +227,53 @@ void Form2::createControls() {
         widget->setGeometry(r.x, r.y, r.width, r.height);
     }
 
+    const std::vector<const ControlRow*> order = tabOrder(table);
     QWidget* previous = nullptr;
-    for (const ControlRow* row : tabOrder(table)) {
+    for (const ControlRow* row : order) {
         QWidget* widget =
             row->kind == Kind::Button ? button(row->fixed) : field(row->control, row->index);
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
     }
-    Command1->setFocus();
+    QWidget* first = order.front()->kind == Kind::Button
+                         ? button(order.front()->fixed)
+                         : field(order.front()->control, order.front()->index);
+    first->setFocus();
 }
 
-QLabel* Form2::createLabel(const ControlRow& row) {
-    auto* label = new QLabel(qstring(row.text), this);
-    switch (row.fixed) {
-    case Fixed::Label1:
-        return Label1 = label;
-    case Fixed::Label2:
-        return Label2 = label;
-    case Fixed::Label3:
-        return Label3 = label;
-    default:
-        return Label4 = label;
+QWidget* Form2::createControl(const ControlRow& row, QStyle* selectorStyle) {
+    const Field f = row.field();
+    switch (row.kind) {
+    case Kind::Label:
+        return labelMember(row.fixed) = new QLabel(qstring(row.text), this);
+    case Kind::Button: {
+        auto* button = new QPushButton(qstring(row.text), this);
+        button->setDefault(row.isDefault);
+        button->setAutoDefault(!row.isDefault); // Enter presses it while it has the focus
+        connect(button, &QPushButton::clicked, this,
+                row.fixed == Fixed::Command1 ? &Form2::Command1_Click : &Form2::Command2_Click);
+        return buttonMember(row.fixed) = button;
     }
-}
-
-QPushButton* Form2::createButton(const ControlRow& row) {
-    auto* button = new QPushButton(qstring(row.text), this);
-    if (row.fixed == Fixed::Command1) {
-        button->setDefault(true);
-        connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
-        Command1 = button;
-    } else {
-        button->setAutoDefault(true); // Enter presses it while it has the focus
-        connect(button, &QPushButton::clicked, this, &Form2::Command2_Click);
-        Command2 = button;
+    case Kind::ComboBox: {
+        auto* combo = selectorMember(row.control) =
+            new Selector(quantityOf(row.control), selectorStyle, this);
+        combo->setEditText(qstring(row.text));
+        combo->lineEdit()->setCursorPosition(0);
+        combo->lineEdit()->installEventFilter(this);
+        // Typed, picked from the list or turned with the wheel.
+        connect(combo, &QComboBox::editTextChanged, this, [this, f] { logic_->edited(f); });
+        return combo;
     }
-    return button;
-}
-
-QLineEdit* Form2::createBox(const ControlRow& row) {
-    auto* edit = boxOf(*this, row.control, row.index) = new QLineEdit(qstring(row.text), this);
+    case Kind::TextBox:
+        break;
+    }
+    auto* edit = boxMember(row.control, row.index) = new QLineEdit(qstring(row.text), this);
     edit->setMaxLength(std::numeric_limits<int>::max()); // no length limit
     edit->setCursorPosition(0);
     edit->installEventFilter(this);
-    const Field f{row.control, row.index};
     connect(edit, &QLineEdit::textEdited, this, [this, f] { logic_->edited(f); });
     return edit;
-}
-
-QComboBox* Form2::createSelector(const ControlRow& row, QStyle* style) {
-    auto* combo = new QComboBox(this);
-    combo->setProperty(selectorProperty, true);
-    combo->setStyle(style);
-    combo->setEditable(true);
-    combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    // What the user types stays as typed: no completion, no case correction,
-    // nothing added to the list.
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setDuplicatesEnabled(true);
-    for (const Unit& unit : quantityOf(row.control).units) {
-        combo->addItem(qstring(unit.name));
-        combo->setItemData(combo->count() - 1, qstring(unit.spoken), Qt::ToolTipRole);
-    }
-    showWholeList(combo);
-    combo->setEditText(qstring(row.text));
-    combo->lineEdit()->setCursorPosition(0);
-    combo->lineEdit()->installEventFilter(this);
-    // Typed, picked from the list or turned with the wheel.
-    const Field f{row.control, 0};
-    connect(combo, &QComboBox::editTextChanged, this, [this, f] { logic_->edited(f); });
-    selectorOf(*this, row.control) = combo;
-    return combo;
-}
-
-QLineEdit* Form2::box(Control control, int index) const {
-    return isSelector(control) ? nullptr : boxOf(*this, control, index);
-}
-
-QComboBox* Form2::selector(Control control) const {
-    return isSelector(control) ? selectorOf(*this, control) : nullptr;
-}
-
-QPushButton* Form2::button(Fixed which) const {
-    return which == Fixed::Command1 ? Command1 : which == Fixed::Command2 ? Command2 : nullptr;
 }
 
 QWidget* Form2::field(Control control, int index) const {
@@ -359,22 +294,31 @@ void Form2::Command2_Click() {
     QCoreApplication::exit(0);
 }
 
+namespace {
+
+bool isEnter(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+// Enter reaches the window from any box that does not take it itself.
 void Form2::keyPressEvent(QKeyEvent* event) {
-    // "=" is the window's default button: Enter in any box presses it.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (pressesEquals(isEnter(event), {})) {
         Command1->click();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
+// The "=" key is taken in the boxes themselves, before they type it.
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    // The "=" key in a box presses "=", as on a calculator: no number or
-    // unit name holds one.
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->text() == QLatin1String("=")) {
-        Command1->click();
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!isEnter(key) && pressesEquals(false, key->text().toStdString())) {
+            Command1->click();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

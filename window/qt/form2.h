@@ -4,19 +4,27 @@
 //
 // Form2 creates its controls from the window's control table and offers them
 // to Form2Logic as a FormView; the logic decides what "=" writes and how
-// each box looks, Form2 only draws it.
+// each box looks, Form2 only draws it. What Form2 does itself, as every
+// front end must:
+// - keys: Enter and "=" in a box press "=" (pressesEquals), Ctrl+Q ends the
+//   program like "Sai";
+// - the locale's decimal separator, through decimalSeparatorOf;
+// - "Sai" and the close box end the program with status 0;
+// - the focus starts on the first control of the tab order, "=";
+// - tooltips, and the name each control has for screen readers;
+// - edited() on every change the user makes to a box or selector.
 #pragma once
 
+#include "window/control_set.h"
 #include "window/controls.h"
 #include "window/form2_logic.h"
 
 #include <QColor>
+#include <QComboBox>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,23 +37,23 @@ QString qstring(std::string_view text);
 // Width a line edit has for its text: inside its frame and Qt's margins.
 int textRoom(const QLineEdit* edit);
 
-class Form2 : public QWidget {
+// A unit selector: an editable list of its quantity's units, whose text
+// stays as typed, whose list shows every unit whole, and which a screen
+// reader hears by its own name with the unit as its value.
+class Selector : public QComboBox {
+    Q_OBJECT
+
+public:
+    Selector(const Quantity& quantity, QStyle* style, QWidget* parent);
+};
+
+class Form2 : public QWidget, public ControlSet<QLineEdit*, Selector*, QPushButton*, QLabel*> {
     Q_OBJECT
 
 public:
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
 
-    // Controls, indexed as in the field set; unit-name arrays have no index 0.
-    std::array<QLineEdit*, forceUnits.size() + 1> Text1{}, Text2{};
-    std::array<QLineEdit*, momentUnits.size() + 1> Text3{}, Text4{};
-    std::array<QLineEdit*, stressUnits.size() + 1> Text5{}, Text6{};
-    QComboBox *Combo1 = nullptr, *Combo2 = nullptr, *Combo3 = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
-
-    QLineEdit* box(Control control, int index) const;
-    QComboBox* selector(Control control) const;
     // The widget behind a field-set member, whichever its kind.
     QWidget* field(Control control, int index) const;
 
@@ -60,14 +68,7 @@ private:
     class View;
 
     void createControls();
-    QLabel* createLabel(const ControlRow& row);
-    QPushButton* createButton(const ControlRow& row);
-    QComboBox* createSelector(const ControlRow& row, QStyle* style);
-    QLineEdit* createBox(const ControlRow& row);
-    // The member that holds a control, for reading and for setting it.
-    template <class Self> static auto& boxOf(Self& self, Control control, int index);
-    template <class Self> static auto& selectorOf(Self& self, Control control);
-    QPushButton* button(Fixed which) const;
+    QWidget* createControl(const ControlRow& row, QStyle* selectorStyle);
     void Form_Load();
 
     std::unique_ptr<View> view_;

@@ -11,8 +11,10 @@ QUINTORA_PAGE(textLength) int pageTextLength(int field);
 QUINTORA_PAGE(copyText) void pageCopyText(int field, char* to);
 QUINTORA_PAGE(setText) void pageSetText(int field, const char* text, int length);
 QUINTORA_PAGE(fits) int pageFits(int field, const char* text, int length);
+// `tint`: the name of the field's background, as tintName gives it.
 QUINTORA_PAGE(setLook)
-void pageSetLook(int field, int background, int outOfDate, const char* tip, int length);
+void pageSetLook(int field, const char* tint, int tintLength, int outOfDate, const char* tip,
+                 int length);
 QUINTORA_PAGE(showError) void pageShowError(const char* text, int length);
 }
 
@@ -22,12 +24,7 @@ class Form2::View : public FormView {
 public:
     View() : fields_(allFields()) {}
 
-    int number(Field f) const {
-        for (std::size_t i = 0; i < fields_.size(); ++i)
-            if (fields_[i] == f)
-                return static_cast<int>(i);
-        return -1;
-    }
+    static int number(Field f) { return static_cast<int>(fieldNumber(f)); }
     Field field(int number) const { return fields_[static_cast<std::size_t>(number)]; }
     int count() const { return static_cast<int>(fields_.size()); }
 
@@ -43,7 +40,8 @@ public:
         return pageFits(number(f), text.data(), static_cast<int>(text.size())) != 0;
     }
     void setLook(Field f, const Look& look) override {
-        pageSetLook(number(f), static_cast<int>(look.background), look.outOfDate ? 1 : 0,
+        const std::string_view tint = tintName(look.background);
+        pageSetLook(number(f), tint.data(), static_cast<int>(tint.size()), look.outOfDate ? 1 : 0,
                     look.toolTip.data(), static_cast<int>(look.toolTip.size()));
     }
     void showError(std::string_view message) override {

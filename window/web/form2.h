@@ -2,8 +2,15 @@
 // and Form2 reaches them through the few functions the script gives the
 // WebAssembly module, moving texts between the page and Form2Logic.
 //
-// Fields are numbered in the order of allFields(); the page marks each of
-// its boxes and selectors with that number.
+// Fields are numbered by fieldNumber(); the page marks each of its boxes and
+// selectors with that number. What the page's script does itself, as every
+// front end must:
+// - keys: Enter and "=" in a box press "=", as keyPressesEquals says;
+// - the browser language's decimal separator, handed to start();
+// - "Sai" closes the page where the browser allows it, else says it ended;
+// - the focus starts on "=" (autofocus, from the control table);
+// - tooltips and spoken names come in the page made from the table;
+// - edited() on every change the user makes to a box or selector.
 #pragma once
 
 #include "window/form2_logic.h"

@@ -1,12 +1,18 @@
-// Writes the web page, index.html, to standard output, from the window's
-// description: every control at its twips / 15 in CSS pixels, in tab order,
-// with its initial text, tooltip and spoken name, and with the look that
-// Form2Logic gives it at start-up; the fonts and colours as CSS variables.
+// Fills a template of the site (index.html.in, manifest.webmanifest.in),
+// read from standard input, with what the window's description says, and
+// writes it to standard output. Of the page, it makes every control at its
+// twips / 15 in CSS pixels, in tab order, with its initial text, tooltip and
+// spoken name, and with the look that Form2Logic gives it at start-up; the
+// fonts and colours as CSS variables; and the texts. An @NAME@ it does not
+// know is an error.
 #include "window/controls.h"
 #include "window/form2_logic.h"
 #include "window/texts.h"
+#include "window/version.h"
 
 #include <cstdio>
+#include <iostream>
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -46,8 +52,11 @@ std::string font(FontRole role) {
     const TypeFace face = fontOf(role);
     char size[32];
     std::snprintf(size, sizeof size, "%gpt", face.points);
-    return std::string(face.bold ? "bold " : "") + size + " \"" + std::string(face.family) +
-           "\", \"Microsoft Sans Serif\", \"Liberation Sans\", Arimo, Arial, sans-serif";
+    std::string families = "\"" + std::string(face.family) + "\"";
+    for (std::string_view family : fallbackFamilies)
+        families += family.find(' ') == family.npos ? ", " + std::string(family)
+                                                    : ", \"" + std::string(family) + "\"";
+    return std::string(face.bold ? "bold " : "") + size + " " + families + ", sans-serif";
 }
 
 // The looks Form2Logic gives the fields before the window is first shown.
@@ -57,10 +66,10 @@ public:
     void setText(Field, std::string_view) override {}
     bool fits(Field, std::string_view) const override { return true; }
     void setLook(Field f, const Look& look) override {
-        looks[{static_cast<int>(f.control), f.index}] = look;
+        looks[fieldNumber(f)] = look;
     }
     void showError(std::string_view) override {}
-    std::map<std::pair<int, int>, Look> looks;
+    std::map<std::size_t, Look> looks;
 };
 
 std::string attribute(const char* name, std::string_view value) {
@@ -73,46 +82,42 @@ std::string place(const ControlRow& row) {
            "px;width:" + std::to_string(r.width) + "px;height:" + std::to_string(r.height) + "px\"";
 }
 
-std::string classes(const ControlRow& row, const Look* look) {
-    std::string names;
+std::string classes(const ControlRow& row) {
     if (row.font == FontRole::Heading)
-        names += " heading";
+        return attribute("class", "heading");
     if (row.font == FontRole::Equals)
-        names += " equals";
-    if (look && look->background == Tint::Unit)
-        names += " unit";
-    if (look && look->background == Tint::Mark)
-        names += " mark";
-    return names.empty() ? std::string() : attribute("class", names.substr(1));
+        return attribute("class", "equals");
+    return {};
 }
 
 // Typed text stays as typed.
+// The tab position of the control that holds the focus at start.
+int firstTab = 0;
+
 constexpr const char* asTyped =
     " autocomplete=\"off\" autocorrect=\"off\" autocapitalize=\"off\" spellcheck=\"false\"";
 
-std::string control(const ControlRow& row, const std::vector<Field>& fields,
-                    const StartLooks& start) {
+std::string control(const ControlRow& row, const StartLooks& start) {
     const std::string id = attribute("id", row.objectName());
     const std::string spoken = attribute("aria-label", row.accessibleName);
     switch (row.kind) {
     case Kind::Label:
-        return "<div" + id + classes(row, nullptr) + " role=\"note\"" +
+        return "<div" + id + classes(row) + " role=\"note\"" +
                attribute("title", row.toolTip) + place(row) + ">" + escaped(row.text) + "</div>";
     case Kind::Button:
-        return "<button type=\"button\"" + id + classes(row, nullptr) + spoken + place(row) +
-               (row.tab == 0 ? " autofocus" : "") + ">" + escaped(row.text) + "</button>";
+        return "<button type=\"button\"" + id + classes(row) + spoken + place(row) +
+               (row.tab == firstTab ? " autofocus" : "") + ">" + escaped(row.text) + "</button>";
     case Kind::TextBox:
     case Kind::ComboBox:
         break;
     }
-    const Field f{row.control, row.kind == Kind::ComboBox ? 0 : row.index};
-    int number = 0;
-    while (!(fields[static_cast<std::size_t>(number)] == f))
-        ++number;
-    const auto found = start.looks.find({static_cast<int>(f.control), f.index});
+    const std::size_t number = fieldNumber(row.field());
+    const auto found = start.looks.find(number);
     const Look* look = found == start.looks.end() ? nullptr : &found->second;
+    const bool tinted = look && look->background != Tint::Plain;
     const std::string box = "<input" + id + " data-field=\"" + std::to_string(number) + "\"" +
-                            classes(row, look) + attribute("value", row.text) + spoken +
+                            (tinted ? attribute("data-tint", tintName(look->background)) : "") +
+                            attribute("value", row.text) + spoken +
                             attribute("title", look ? look->toolTip : std::string()) + asTyped;
     if (row.kind == Kind::TextBox)
         return box + place(row) + ">";
@@ -133,51 +138,60 @@ int main() {
     StartLooks start;
     Form2Logic(start, '.').load();
     const std::vector<ControlRow> table = controlTable();
-    const std::vector<Field> fields = allFields();
+    const std::vector<const ControlRow*> order = tabOrder(table);
+    firstTab = order.front()->tab;
 
-    std::string page =
-        "<!DOCTYPE html>\n<html lang=\"pt-BR\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        "<meta name=\"theme-color\" content=\"#1f4e79\">\n"
-        "<title>" +
-        escaped(texts::caption) +
-        "</title>\n"
-        "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-        "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
-        "<link rel=\"apple-touch-icon\" href=\"icon-192.png\">\n"
-        "<link rel=\"stylesheet\" href=\"quintora.css\">\n"
-        "<style>:root{--unit:" +
-        hex(unitBackground) + ";--mark:" + hex(markBackground) +
-        ";--out-of-date:" + hex(outOfDateText) + ";--window-font:" + font(FontRole::Normal) +
-        ";--heading-font:" + font(FontRole::Heading) + ";--equals-font:" + font(FontRole::Equals) +
-        ";--width:" + std::to_string(twipsToPixels(clientWidth)) +
-        "px;--height:" + std::to_string(twipsToPixels(clientHeight)) +
-        "px}</style>\n"
-        "<link rel=\"preload\" href=\"quintora.wasm\" as=\"fetch\" crossorigin>\n"
-        "<script src=\"quintora.js\" async></script>\n</head>\n<body>\n"
-        "<div id=\"fit\"><main id=\"Form2\"" +
-        attribute("aria-label", texts::caption) + ">\n";
     // In tab order, which the page's own order gives; the labels last.
-    for (const ControlRow* row : tabOrder(table))
-        page += control(*row, fields, start) + "\n";
+    std::string controls;
+    for (const ControlRow* row : order)
+        controls += control(*row, start) + "\n";
     for (const ControlRow& row : table)
         if (!row.takesFocus())
-            page += control(row, fields, start) + "\n";
-    page += "</main></div>\n"
-            "<dialog id=\"message\" role=\"alertdialog\" aria-labelledby=\"message-caption\" "
-            "aria-describedby=\"message-text\">\n<p id=\"message-caption\">" +
-            escaped(texts::caption) +
-            "</p>\n<p id=\"message-text\"></p>\n<form method=\"dialog\"><button autofocus>" +
-            escaped(texts::ok) +
-            "</button></form>\n</dialog>\n"
-            "<section id=\"ended\" hidden>\n<p>" +
-            escaped(texts::ended) + "</p>\n<button type=\"button\" id=\"again\">" +
-            escaped(texts::startAgain) +
-            "</button>\n</section>\n"
-            "<noscript><p>" +
-            escaped(texts::needsScript) +
-            "</p></noscript>\n"
-            "</body>\n</html>\n";
-    std::fputs(page.c_str(), stdout);
+            controls += control(row, start) + "\n";
+    // The boxes are drawn over the page's own colours, white and black.
+    const SystemColours page{{255, 255, 255}, {0, 0, 0}};
+    const auto paint = [&](Tint tint, bool outOfDate) { return paintOf({tint, outOfDate, {}}, page); };
+    const std::string variables =
+        "--unit:" + hex(paint(Tint::Unit, false).background) +
+        ";--mark:" + hex(paint(Tint::Mark, false).background) +
+        ";--out-of-date:" + hex(paint(Tint::Plain, true).text) +
+        ";--window-font:" + font(FontRole::Normal) + ";--heading-font:" + font(FontRole::Heading) +
+        ";--equals-font:" + font(FontRole::Equals) +
+        ";--width:" + std::to_string(twipsToPixels(clientWidth)) +
+        "px;--height:" + std::to_string(twipsToPixels(clientHeight)) +
+        "px;--theme:" + hex(themeColour) + ";--page:" + hex(pageBackground);
+
+    const std::map<std::string, std::string> fills{
+        {"CAPTION", escaped(texts::caption)},
+        {"CONTROLS", controls},
+        {"DESCRIPTION", escaped(QUINTORA_DESCRIPTION)},
+        {"ENDED", escaped(texts::ended)},
+        {"NAME", escaped(QUINTORA_PRODUCT_NAME)},
+        {"NEEDS_SCRIPT", escaped(texts::needsScript)},
+        {"OK", escaped(texts::ok)},
+        {"PAGE", hex(pageBackground)},
+        {"START_AGAIN", escaped(texts::startAgain)},
+        {"THEME", hex(themeColour)},
+        {"VARIABLES", variables},
+    };
+    const std::string in{std::istreambuf_iterator<char>(std::cin), {}};
+    std::string out;
+    for (std::size_t at = 0; at < in.size();) {
+        const std::size_t open = in.find('@', at);
+        const std::size_t close = open == in.npos ? in.npos : in.find('@', open + 1);
+        if (close == in.npos) {
+            out += in.substr(at);
+            break;
+        }
+        const auto fill = fills.find(in.substr(open + 1, close - open - 1));
+        if (fill == fills.end()) {
+            std::fprintf(stderr, "make_page: no fill for %s\n",
+                         in.substr(open, close - open + 1).c_str());
+            return 1;
+        }
+        out += in.substr(at, open - at) + fill->second;
+        at = close + 1;
+    }
+    std::fputs(out.c_str(), stdout);
     return 0;
 }

@@ -32,11 +32,10 @@
       const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
       return measure.measureText(text(at, length)).width <= room ? 1 : 0;
     },
-    setLook(field, background, outOfDate, at, length) {
+    setLook(field, tintAt, tintLength, outOfDate, at, length) {
       const box = fields[field];
-      box.classList.toggle('unit', background === 1);
-      box.classList.toggle('mark', background === 2);
-      box.classList.toggle('out-of-date', outOfDate === 1);
+      box.dataset.tint = text(tintAt, tintLength);
+      box.toggleAttribute('data-out-of-date', outOfDate === 1);
       const tip = text(at, length);
       if (tip) box.title = tip; else box.removeAttribute('title');
     },
@@ -49,11 +48,12 @@
   // The module is fetched and compiled while the page is still being read.
   const loading = WebAssembly.instantiateStreaming(fetch('quintora.wasm'), { page });
 
-  // The decimal separator of the browser's language.
+  // The decimal separator of the browser's language, as a code point; 0
+  // when it is more than one. The module decides what it makes of it.
   function separator() {
     const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
       .find(p => p.type === 'decimal');
-    return part && part.value.length === 1 ? part.value.charCodeAt(0) : 46;
+    return part && [...part.value].length === 1 ? part.value.codePointAt(0) : 0;
   }
 
   // The page is scaled as a whole to fit a narrow screen.
@@ -94,10 +94,11 @@
         edited(Number(box.dataset.field));
       });
     }
-    // Enter in any box presses "=", and so does the "=" key, as on a calculator.
+    // A key in a box may press "=": the module says which.
     form.addEventListener('keydown', event => {
-      if (event.target.tagName !== 'INPUT' || event.isComposing) return;
-      if (event.key === 'Enter' || event.key === '=') {
+      if (event.target.tagName !== 'INPUT' || event.isComposing || !module) return;
+      const typed = [...event.key].length === 1 ? event.key.codePointAt(0) : 0;
+      if (module.keyPressesEquals(event.key === 'Enter' ? 1 : 0, typed)) {
         event.preventDefault();
         equals.click();
       }

@@ -1,5 +1,8 @@
 #include "window/win32/form2.h"
 
+#include "window/win32/dpi.h"
+#include "window/win32/utf.h"
+
 #include "window/texts.h"
 #include "window/version.h"
 
@@ -10,29 +13,6 @@
 #include <cmath>
 
 namespace quintora {
-
-std::wstring widen(std::string_view utf8) {
-    if (utf8.empty())
-        return {};
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-        L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return wide;
-}
-
-std::string narrow(std::wstring_view utf16) {
-    if (utf16.empty())
-        return {};
-    const int size = static_cast<int>(utf16.size());
-    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size,
-                                                                  nullptr, 0, nullptr, nullptr)),
-                     '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), static_cast<int>(utf8.size()),
-                        nullptr, nullptr);
-    return utf8;
-}
 
 namespace {
 
@@ -52,43 +32,14 @@ std::wstring textOf(HWND hwnd) {
     return text;
 }
 
-// The monitor's dpi for a window (Windows 10 on), or the system's.
-UINT dpiOf(HWND hwnd) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpi)
-        return getDpi(hwnd);
-    HDC dc = GetDC(hwnd);
-    const UINT dpi = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSY));
-    ReleaseDC(hwnd, dc);
-    return dpi;
-}
-
-// The whole window's size for a client area of `width` x `height` at `dpi`.
-SIZE frameFor(int width, int height, DWORD style, UINT dpi) {
-    RECT rect{0, 0, width, height};
-    using AdjustFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    const auto adjust = reinterpret_cast<AdjustFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
-    if (adjust)
-        adjust(&rect, style, FALSE, 0, dpi);
-    else
-        AdjustWindowRectEx(&rect, style, FALSE, 0);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-// The separator of the user's locale, when it is one plain character.
 char localeSeparator() {
     wchar_t point[8] = {};
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, point, 8) == 2 &&
-        point[0] > L' ' && point[0] < 127 && (point[0] < L'0' || point[0] > L'9'))
-        return static_cast<char>(point[0]);
-    return '.';
+    const bool one = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, point, 8) == 2;
+    return decimalSeparatorOf(one ? static_cast<char32_t>(point[0]) : 0);
 }
 
-Field fieldOf(const ControlRow& row) {
-    return {row.control, row.kind == Kind::ComboBox ? 0 : row.index};
+Rgb rgbOf(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 bool isEdit(HWND hwnd) {
@@ -97,29 +48,29 @@ bool isEdit(HWND hwnd) {
     return lstrcmpiW(name, L"Edit") == 0;
 }
 
+} // namespace
+
 HWND editOf(HWND combo) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
 }
 
-} // namespace
-
 // The controls as Form2Logic sees them.
 class Form2::View : public FormView {
 public:
     explicit View(Form2& form) : form_(form) {}
 
-    std::string text(Field f) const override { return narrow(textOf(form_.field(f))); }
+    std::string text(Field f) const override { return narrow(textOf(form_.at(f))); }
     void setText(Field f, std::string_view text) override {
-        HWND box = form_.field(f);
+        HWND box = form_.at(f);
         form_.writing_ = true;
         SetWindowTextW(box, widen(text).c_str());
         SendMessageW(box, EM_SETSEL, 0, 0); // shown from its first character
         form_.writing_ = false;
     }
     bool fits(Field f, std::string_view text) const override {
-        HWND box = form_.field(f);
+        HWND box = form_.at(f);
         RECT room{};
         SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
         const std::wstring wide = widen(text);
@@ -133,7 +84,7 @@ public:
         return size.cx <= room.right - room.left;
     }
     void setLook(Field f, const Look& look) override {
-        HWND control = form_.field(f);
+        HWND control = form_.at(f);
         const std::wstring tip = widen(look.toolTip);
         form_.setToolTip(control, tip);
         InvalidateRect(control, nullptr, TRUE);
@@ -156,8 +107,6 @@ Form2::Form2(HINSTANCE instance)
       logic_(std::make_unique<Form2Logic>(*view_, localeSeparator())) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    unitBrush_ = CreateSolidBrush(colorOf(unitBackground));
-    markBrush_ = CreateSolidBrush(colorOf(markBackground));
 
     WNDCLASSEXW windowClassInfo{};
     windowClassInfo.cbSize = sizeof windowClassInfo;
@@ -192,66 +141,21 @@ Form2::~Form2() {
         DestroyWindow(window_);
     for (HFONT font : fonts_)
         DeleteObject(font);
-    DeleteObject(unitBrush_);
-    DeleteObject(markBrush_);
+    for (const auto& [rgb, brush] : brushes_)
+        DeleteObject(brush);
 }
 
 void Form2::show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    SetFocus(Command1);
+    SetFocus(firstFocus());
     // The tooltips and the names for screen readers follow at once, once
     // the window is on screen: under Wine they cost as much as the window.
     PostMessageW(window_, afterShow, 0, 0);
 }
 
-// The member that holds a field's control: `Form` is Form2 or const Form2.
-template <class Form> auto& Form2::fieldIn(Form& form, Control control, std::size_t i) {
-    switch (control) {
-    case Control::Text1:
-        return form.Text1.at(i);
-    case Control::Text2:
-        return form.Text2.at(i);
-    case Control::Text3:
-        return form.Text3.at(i);
-    case Control::Text4:
-        return form.Text4.at(i);
-    case Control::Text5:
-        return form.Text5.at(i);
-    case Control::Text6:
-        return form.Text6.at(i);
-    case Control::Combo1:
-        return form.Combo1;
-    case Control::Combo2:
-        return form.Combo2;
-    case Control::Combo3:
-        break;
-    }
-    return form.Combo3;
-}
-
-HWND& Form2::member(const ControlRow& row) {
-    switch (row.fixed) {
-    case Fixed::Label1:
-        return Label1;
-    case Fixed::Label2:
-        return Label2;
-    case Fixed::Label3:
-        return Label3;
-    case Fixed::Label4:
-        return Label4;
-    case Fixed::Command1:
-        return Command1;
-    case Fixed::Command2:
-        return Command2;
-    case Fixed::None:
-        break;
-    }
-    return fieldIn(*this, row.control, static_cast<std::size_t>(row.index));
-}
-
-HWND Form2::field(Field f) const {
-    return fieldIn(*this, f.control, static_cast<std::size_t>(f.index));
+HWND Form2::firstFocus() {
+    return at(*tabOrder(table_).front());
 }
 
 const Form2::Placed* Form2::placedOf(HWND hwnd) const {
@@ -270,35 +174,11 @@ void Form2::createControls() {
             order.push_back(&row);
     for (const ControlRow* row : order) {
         const int id = firstControlId + static_cast<int>(row - table_.data());
-        const Placed& p = placed_.emplace_back(Placed{row, member(*row) = createControl(*row, id)});
+        const Placed& p = placed_.emplace_back(Placed{row, at(*row) = createControl(*row, id)});
         SendMessageW(p.hwnd, WM_SETFONT,
                      reinterpret_cast<WPARAM>(fonts_[static_cast<std::size_t>(row->font)]), FALSE);
         if (row->kind == Kind::ComboBox)
             fitSelector(p);
-    }
-}
-
-void Form2::addToolTips() {
-    toolTips_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
-    SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 480);
-    for (const Placed& p : placed_) {
-        const bool isField = p.row->kind == Kind::TextBox || p.row->kind == Kind::ComboBox;
-        const std::wstring tip =
-            widen(isField ? logic_->look(fieldOf(*p.row)).toolTip : std::string(p.row->toolTip));
-        for (HWND tipped : {p.hwnd, p.row->kind == Kind::ComboBox ? editOf(p.hwnd) : nullptr}) {
-            if (!tipped)
-                continue;
-            TOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = window_;
-            tool.uId = reinterpret_cast<UINT_PTR>(tipped);
-            tool.lpszText = const_cast<wchar_t*>(tip.c_str());
-            SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
     }
 }
 
@@ -315,7 +195,7 @@ HWND Form2::createControl(const ControlRow& row, int id) {
     case Kind::Button:
         return CreateWindowExW(
             0, L"BUTTON", text.c_str(),
-            child | WS_TABSTOP | (row.fixed == Fixed::Command1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+            child | WS_TABSTOP | (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
             r.x, r.y, r.width, r.height, window_, menu, instance_, nullptr);
     case Kind::ComboBox: {
         HWND combo =
@@ -343,14 +223,7 @@ void Form2::createFonts() {
     for (HFONT font : fonts_)
         DeleteObject(font);
     for (FontRole role : {FontRole::Normal, FontRole::Heading, FontRole::Equals}) {
-        const TypeFace face = fontOf(role);
-        LOGFONTW font{};
-        font.lfHeight = -static_cast<LONG>(std::lround(face.points * dpi_ / 72.0));
-        font.lfWeight = face.bold ? FW_BOLD : FW_NORMAL;
-        font.lfCharSet = DEFAULT_CHARSET;
-        const std::wstring family = widen(face.family);
-        family.copy(font.lfFaceName, LF_FACESIZE - 1);
-        fonts_[static_cast<std::size_t>(role)] = CreateFontIndirectW(&font);
+        fonts_[static_cast<std::size_t>(role)] = createFont(fontOf(role), dpi_);
     }
 }
 
@@ -400,29 +273,6 @@ void Form2::fitSelector(const Placed& p) {
     SendMessageW(editOf(p.hwnd), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 0));
 }
 
-// Every control carries its Portuguese name for screen readers.
-void Form2::nameForScreenReaders() {
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
-        return;
-    for (const Placed& p : placed_)
-        services->SetHwndPropStr(p.hwnd, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, widen(p.row->accessibleName).c_str());
-    services->Release();
-}
-
-void Form2::setToolTip(HWND control, const std::wstring& text) {
-    if (!toolTips_)
-        return; // added after the window shows, with the looks of then
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 void Form2::Form_Load() {
     logic_->load();
 }
@@ -438,8 +288,8 @@ void Form2::Command2_Click() {
 bool Form2::takeKey(const MSG& message) {
     if (!isEdit(message.hwnd) || !IsChild(window_, message.hwnd))
         return false;
-    // "=" presses "=", as on a calculator: no number or unit name holds one.
-    if (message.message == WM_CHAR && message.wParam == L'=') {
+    if (message.message == WM_CHAR &&
+        pressesEquals(false, narrow(std::wstring(1, static_cast<wchar_t>(message.wParam))))) {
         Command1_Click();
         return true;
     }
@@ -468,20 +318,19 @@ LRESULT Form2::colour(HDC dc, HWND control) {
         p = placedOf(GetParent(control)); // the edit field of a selector
     if (!p || p->row->kind == Kind::Label || p->row->kind == Kind::Button)
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    const Look& look = logic_->look(fieldOf(*p->row));
-    SetTextColor(dc, look.outOfDate ? colorOf(outOfDateText) : GetSysColor(COLOR_WINDOWTEXT));
-    switch (look.background) {
-    case Tint::Unit:
-        SetBkColor(dc, colorOf(unitBackground));
-        return reinterpret_cast<LRESULT>(unitBrush_);
-    case Tint::Mark:
-        SetBkColor(dc, colorOf(markBackground));
-        return reinterpret_cast<LRESULT>(markBrush_);
-    case Tint::Plain:
-        break;
-    }
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    const Paint paint = paintOf(logic_->look(p->row->field()),
+                                {rgbOf(GetSysColor(COLOR_WINDOW)), rgbOf(GetSysColor(COLOR_WINDOWTEXT))});
+    SetTextColor(dc, colorOf(paint.text));
+    SetBkColor(dc, colorOf(paint.background));
+    return reinterpret_cast<LRESULT>(brushOf(paint.background));
+}
+
+// One brush per colour drawn, kept for the window's life.
+HBRUSH Form2::brushOf(Rgb colour) {
+    for (const auto& [rgb, brush] : brushes_)
+        if (rgb == colour)
+            return brush;
+    return brushes_.emplace_back(colour, CreateSolidBrush(colorOf(colour))).second;
 }
 
 LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -498,18 +347,21 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         else if (!writing_ && ((p->row->kind == Kind::TextBox && code == EN_CHANGE) ||
                                (p->row->kind == Kind::ComboBox &&
                                 (code == CBN_EDITCHANGE || code == CBN_SELCHANGE))))
-            logic_->edited(fieldOf(*p->row));
+            logic_->edited(p->row->field());
         return 0;
     }
-    case DM_GETDEFID: // "=" is the default button: Enter in any box presses it
-        return MAKELRESULT(firstControlId + (placedOf(Command1)->row - table_.data()), DC_HASDEFID);
+    case DM_GETDEFID: // Enter in any box presses the default button, "="
+        for (const Placed& p : placed_)
+            if (p.row->isDefault)
+                return MAKELRESULT(firstControlId + (p.row - table_.data()), DC_HASDEFID);
+        return 0;
     case WM_CTLCOLOREDIT:
         return colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE: // the focus comes back where it was, as in a dialog
         if (LOWORD(wParam) == WA_INACTIVE)
             lastFocus_ = GetFocus();
         else
-            SetFocus(lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : Command1);
+            SetFocus(lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : firstFocus());
         return 0;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);

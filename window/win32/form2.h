@@ -3,9 +3,18 @@
 // from the window's control table, at its twips scaled to the monitor's dpi.
 //
 // Form2 offers its controls to Form2Logic as a FormView; the logic decides
-// what "=" writes and how each box looks, Form2 only draws it.
+// what "=" writes and how each box looks, Form2 only draws it. What Form2
+// does itself, as every front end must:
+// - keys: Enter presses the default button "=" (DM_GETDEFID), "=" in a box
+//   presses it too (pressesEquals), Ctrl+A selects a box's text;
+// - the locale's decimal separator, through decimalSeparatorOf;
+// - "Sai", the close box and Alt+F4 end the program with status 0;
+// - the focus starts on the first control of the tab order, "=";
+// - tooltips, and the name each control has for screen readers;
+// - edited() on every change the user makes to a box or selector.
 #pragma once
 
+#include "window/control_set.h"
 #include "window/controls.h"
 #include "window/form2_logic.h"
 
@@ -18,14 +27,15 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quintora {
 
-std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view utf16);
+// The edit field inside a combo box.
+HWND editOf(HWND combo);
 
-class Form2 {
+class Form2 : public ControlSet<HWND> {
 public:
     explicit Form2(HINSTANCE instance);
     ~Form2();
@@ -39,14 +49,6 @@ public:
     // loop: "=" in a box presses "=", Ctrl+A selects the whole box. Returns
     // true when it took the message.
     bool takeKey(const MSG& message);
-
-    // Controls, indexed as in the field set; unit-name arrays have no index 0.
-    std::array<HWND, forceUnits.size() + 1> Text1{}, Text2{};
-    std::array<HWND, momentUnits.size() + 1> Text3{}, Text4{};
-    std::array<HWND, stressUnits.size() + 1> Text5{}, Text6{};
-    HWND Combo1 = nullptr, Combo2 = nullptr, Combo3 = nullptr;
-    HWND Command1 = nullptr, Command2 = nullptr;
-    HWND Label1 = nullptr, Label2 = nullptr, Label3 = nullptr, Label4 = nullptr;
 
     void Command1_Click();
     void Command2_Click();
@@ -68,11 +70,10 @@ private:
     void fitSelector(const Placed& p);
     void nameForScreenReaders();
     void Form_Load();
-    template <class Form> static auto& fieldIn(Form& form, Control control, std::size_t i);
-    HWND& member(const ControlRow& row);
-    HWND field(Field f) const;
     const Placed* placedOf(HWND hwnd) const;
     LRESULT colour(HDC dc, HWND control);
+    HBRUSH brushOf(Rgb colour);
+    HWND firstFocus();
     void setToolTip(HWND control, const std::wstring& text);
 
     HINSTANCE instance_;
@@ -82,7 +83,7 @@ private:
     std::vector<ControlRow> table_;
     std::vector<Placed> placed_;
     std::array<HFONT, 3> fonts_{}; // by FontRole
-    HBRUSH unitBrush_ = nullptr, markBrush_ = nullptr;
+    std::vector<std::pair<Rgb, HBRUSH>> brushes_;
     HWND lastFocus_ = nullptr;
     bool writing_ = false; // the program, not the user, is changing a box
     std::unique_ptr<View> view_;
