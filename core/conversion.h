@@ -67,7 +67,7 @@ struct Stop {
     bool operator==(const Stop&) const = default;
 };
 
-// Converts the inputs and writes all 31 output boxes. An output whose unit,
+// Converts the inputs and writes every output box. An output whose unit,
 // or whose quantity's input unit, is not a unit of that quantity is left
 // empty. An input or result beyond the range of a double stops the pass with
 // the overflow error, returned; every output box the pass had not written by

@@ -1,5 +1,5 @@
-// The whole conversion pass over fuzzed texts in all 68 text-bearing
-// controls: outputs end empty or holding a text the writer could have made,
+// The whole conversion pass over fuzzed texts in every text-bearing
+// control: outputs end empty or holding a text the writer could have made,
 // and every output box is written by the pass, none left from before it.
 #include "core/conversion.h"
 #include "support/memory_fields.h"

@@ -6,10 +6,12 @@ install(TARGETS quintora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The metainfo and the manual page state the project's version.
 set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/${QUINTORA_APP_ID}.metainfo.xml)
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/${QUINTORA_APP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/metainfo.xml.in ${metainfo} @ONLY)
+set(desktop ${CMAKE_CURRENT_BINARY_DIR}/${QUINTORA_APP_ID}.desktop)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/quintora.desktop.in ${desktop} @ONLY)
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/quintora.1.in ${CMAKE_CURRENT_BINARY_DIR}/quintora.1 @ONLY)
 
-install(FILES ${QUINTORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 set(icons ${PROJECT_SOURCE_DIR}/window/icons)
 foreach(size 32 64 128 256)
@@ -37,7 +39,7 @@ install(FILES ${compressed}/changelog.gz copyright DESTINATION ${CMAKE_INSTALL_D
 set(CPACK_PACKAGE_NAME quintora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${QUINTORA_VENDOR})
-set(CPACK_PACKAGE_CONTACT "Darvello <quintora@darvello.example>")
+set(CPACK_PACKAGE_CONTACT "${QUINTORA_VENDOR} <quintora@darvello.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit converter for reinforced-concrete design")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

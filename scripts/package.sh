@@ -11,7 +11,7 @@ cmake --build --preset package -j"$(nproc)"
 (cd build/package && cpack -G DEB -B . >/dev/null)
 deb=$(ls build/package/quintora_*.deb)
 
-desktop-file-validate packaging/io.github.darvello.Quintora.desktop
+desktop-file-validate build/package/packaging/io.github.darvello.Quintora.desktop
 appstreamcli validate --no-net build/package/packaging/io.github.darvello.Quintora.metainfo.xml
 root=()
 [ "$(id -u)" -eq 0 ] && root=(--allow-root)
