@@ -18,7 +18,7 @@ build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-trans
     libfast-float-dev fonts-liberation2)
 # The Windows program, its zip and its installer.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest libfast-float-dev nsis wixl
-    osslsigncode openssl unzip)
+    osslsigncode openssl unzip imagemagick)
 # The web page, and trying it in a browser.
 web_packages=(cmake make clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
     libclang-rt-14-dev-wasm32 libfast-float-dev googletest nodejs)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Remakes the README's screenshots from the real programs, after "=" with the
 # window's initial contents: docs/screenshot.png (Linux, under Xvfb),
-# docs/screenshot-windows.png (the Windows program under Wine, on Xvfb) and
+# docs/screenshot-windows.png (the Windows program under Wine, on Xvfb, at
+# 96 dpi, and docs/screenshot-windows-192dpi.png at 192 dpi) and
 # docs/screenshot-web.png (the web page as a phone shows it). Builds them first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +15,7 @@ if [ -z "${SCREENSHOT_INNER:-}" ]; then
     bash scripts/windows.sh >/dev/null
     bash scripts/web.sh >/dev/null
     /usr/bin/python3 scripts/web_screenshot.py build/web/site
-    exec env SCREENSHOT_INNER=1 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x480x24" "$0" "$@"
+    exec env SCREENSHOT_INNER=1 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x800x24" "$0" "$@"
 fi
 mkdir -p docs
 
@@ -38,6 +39,12 @@ shoot docs/screenshot.png ./build/package/app/quintora
 export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 shoot docs/screenshot-windows.png wine build/windows/app/quintora.exe
+wineserver -k || true
+# The same at 192 dpi (200 %), as a high-dpi screen shows it.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+shoot docs/screenshot-windows-192dpi.png wine build/windows/app/quintora.exe
+wineserver -k || true
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 wineserver -k || true
 convert docs/screenshot.png docs/screenshot-windows.png -background '#202020' -splice 10x0 +append \
     docs/screenshot-side-by-side.png

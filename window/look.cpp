@@ -1,5 +1,8 @@
 #include "window/look.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quintora {
 
 std::string_view tintName(Tint tint) {
@@ -14,12 +17,66 @@ std::string_view tintName(Tint tint) {
     return "plain";
 }
 
-Paint paintOf(const Look& look, const SystemColours& system) {
-    Paint paint{system.window, look.outOfDate ? outOfDateText : system.windowText};
-    if (look.background == Tint::Unit)
-        paint.background = unitBackground;
-    else if (look.background == Tint::Mark)
-        paint.background = markBackground;
+namespace {
+
+constexpr double enough = 4.5; // WCAG AA for body text
+
+double luminance(Rgb c) {
+    const auto linear = [](unsigned char channel) {
+        const double v = channel / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+}
+
+// `text` with the given part of the way to `background`, in 255ths.
+Rgb toward(Rgb text, Rgb background, int part) {
+    const auto mix = [part](unsigned char from, unsigned char to) {
+        return static_cast<unsigned char>(std::lround(from + (to - from) * part / 255.0));
+    };
+    return {mix(text.red, background.red), mix(text.green, background.green),
+            mix(text.blue, background.blue)};
+}
+
+// A text for a box on the window's own tint: the system's text where it
+// stands out enough, else black or white, whichever stands out more.
+Rgb textOn(Rgb tint, Rgb systemText) {
+    if (contrast(systemText, tint) >= enough)
+        return systemText;
+    constexpr Rgb black{0, 0, 0}, white{255, 255, 255};
+    return contrast(black, tint) >= contrast(white, tint) ? black : white;
+}
+
+// Greyed text: as near the background as it may come and still be read.
+Rgb greyed(Rgb text, Rgb background) {
+    int part = 0;
+    while (part < 255 && contrast(toward(text, background, part + 1), background) >= enough)
+        ++part;
+    return toward(text, background, part);
+}
+
+} // namespace
+
+double contrast(Rgb a, Rgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Paint paintOf(const Look& look, const SystemColours& system, bool highContrast) {
+    if (highContrast) {
+        const bool marked = look.background == Tint::Mark;
+        const Rgb background = marked ? system.highlight : system.window;
+        const Rgb text = marked ? system.highlightText : system.windowText;
+        const bool grey = look.outOfDate && contrast(system.grayText, background) >= enough;
+        return {background, grey ? system.grayText : text};
+    }
+    Paint paint{system.window, system.windowText};
+    if (look.background != Tint::Plain) {
+        paint.background = look.background == Tint::Unit ? unitBackground : markBackground;
+        paint.text = textOn(paint.background, system.windowText);
+    }
+    if (look.outOfDate)
+        paint.text = greyed(paint.text, paint.background);
     return paint;
 }
 

@@ -205,6 +205,24 @@ private slots:
         QCOMPARE(whiteBoxes, 34);
     }
 
+    void aDarkPaletteKeepsUnitNamesReadable() {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Base, QColor(45, 45, 45));
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
+        Form2 darkForm;
+        QApplication::setPalette(before);
+        const auto rgb = [](const QColor& c) {
+            return quintora::Rgb{static_cast<unsigned char>(c.red()),
+                                 static_cast<unsigned char>(c.green()),
+                                 static_cast<unsigned char>(c.blue())};
+        };
+        const QPalette unit = darkForm.Text4[3]->palette();
+        QVERIFY(quintora::contrast(rgb(unit.color(QPalette::Text)), rgb(unit.color(QPalette::Base))) >=
+                4.5);
+    }
+
     void equalsGivesTheThirtyOneTexts() {
         QTest::mouseClick(form->Command1, Qt::LeftButton);
         QCOMPARE(outputs(form->Text1).join(' '), QString("1 0.001 10 0.01"));

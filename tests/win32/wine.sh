@@ -8,7 +8,8 @@ wineserver -k 2>/dev/null || true
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 # Starts an exe and waits for its window; sets pid, window, and left and top,
-# where the client area of 430 x 350 sits within the frame.
+# where the client area of client_width x client_height (430 x 350 unless
+# set) sits within the frame.
 start() {
     wine "$1" &
     pid=$!
@@ -24,8 +25,8 @@ start() {
     done
     [ -n "$geometry" ] || fail "no window of $1"
     eval "$geometry"
-    left=$(((WIDTH - 430) / 2))
-    top=$((HEIGHT - 350 - left))
+    left=$(((WIDTH - ${client_width:-430}) / 2))
+    top=$((HEIGHT - ${client_height:-350} - left))
 }
 # Waits for the program to end, which it must do with status 0.
 ended() {

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the Windows icon: the 32 x 32 image in 16 colours (4 bits a pixel,
-with its transparency mask), then 48 x 48 in true colour and 256 x 256 as
-PNG, for the larger sizes a desktop shows.
-Usage: make-ico.py OUT.ico 32-COLOURS.png 48.png 256.png"""
+with its transparency mask), then each size Windows draws at some dpi in
+true colour with alpha (16 to 64), and 256 x 256 as PNG.
+Usage: make-ico.py OUT.ico 32-COLOURS.png 256.png TRUE-COLOUR.png...
+(each true-colour PNG square, its size read from it)"""
 import struct
 import subprocess
 import sys
@@ -55,9 +56,15 @@ def true_colour(png, size):
     return dib_header(size, 32) + bits + and_mask(pixels, size)
 
 
-out, png32, png48, png256 = sys.argv[1:]
-images = [(32, 16, 4, sixteen_colours(png32)), (48, 0, 32, true_colour(png48, 48)),
-          (256, 0, 32, open(png256, "rb").read())]
+def side(png):
+    return int(subprocess.run(["identify", "-format", "%w", png],
+                              capture_output=True, check=True, text=True).stdout)
+
+
+out, png32, png256, *true_pngs = sys.argv[1:]
+images = [(32, 16, 4, sixteen_colours(png32))]
+images += [(side(png), 0, 32, true_colour(png, side(png))) for png in true_pngs]
+images.append((256, 0, 32, open(png256, "rb").read()))
 offset = 6 + 16 * len(images)
 data = struct.pack("<HHH", 0, 1, len(images))
 for size, colours, bits, image in images:

@@ -23,6 +23,7 @@
 #include <QShortcut>
 #include <QStyleOptionComplex>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 
 #include <algorithm>
 #include <limits>
@@ -111,11 +112,23 @@ char localeSeparator() {
 
 SystemColours systemColours(const QWidget* widget) {
     const QPalette standard = QApplication::palette(widget);
-    const auto rgb = [](const QColor& c) {
+    const auto rgb = [&standard](QPalette::ColorRole role) {
+        const QColor c = standard.color(role);
         return Rgb{static_cast<unsigned char>(c.red()), static_cast<unsigned char>(c.green()),
                    static_cast<unsigned char>(c.blue())};
     };
-    return {rgb(standard.color(QPalette::Base)), rgb(standard.color(QPalette::Text))};
+    return {rgb(QPalette::Base), rgb(QPalette::Text), rgb(QPalette::Highlight),
+            rgb(QPalette::HighlightedText), rgb(QPalette::PlaceholderText)};
+}
+
+// A box that needs a look shows why beside it while it has the keyboard
+// focus, as if hovered; any other hides what an earlier one showed.
+void showReason(QWidget* widget, const Look& look) {
+    if (look.needsAttention())
+        QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())),
+                           qstring(look.toolTip), widget);
+    else
+        QToolTip::hideText();
 }
 
 // Every unit of the list shows at once and whole, in a popup that may be
@@ -161,12 +174,22 @@ public:
     }
     void setLook(Field f, const Look& look) override {
         QWidget* widget = form_.field(f.control, f.index);
-        const Paint paint = paintOf(look, systemColours(widget));
+        // Qt on Linux tells of no high-contrast mode: a high-contrast theme's
+        // palette gets the tints, with texts chosen to stand out on them.
+        const Paint paint = paintOf(look, systemColours(widget), false);
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Base, qcolor(paint.background));
         palette.setColor(QPalette::Text, qcolor(paint.text));
         widget->setPalette(palette);
-        widget->setToolTip(qstring(look.toolTip));
+        // The reason a box looks as it does, for the mouse, for a screen
+        // reader and, while it has the focus, for the keyboard.
+        const QString reason = qstring(look.toolTip);
+        widget->setToolTip(reason);
+        widget->setAccessibleDescription(reason);
+        if (QComboBox* combo = form_.selector(f.control))
+            combo->lineEdit()->setAccessibleDescription(reason);
+        if (widget->hasFocus())
+            showReason(widget, look);
     }
     void showError(std::string_view message) override {
         QMessageBox box(QMessageBox::Critical, qstring(texts::caption), qstring(message),
@@ -260,6 +283,8 @@ QWidget* Form2::createControl(const ControlRow& row, QStyle* selectorStyle) {
             new Selector(quantityOf(row.control), selectorStyle, this);
         combo->setEditText(qstring(row.text));
         combo->lineEdit()->setCursorPosition(0);
+        // The focus lands in the edit field: a screen reader names it too.
+        combo->lineEdit()->setAccessibleName(qstring(row.accessibleName));
         combo->lineEdit()->installEventFilter(this);
         // Typed, picked from the list or turned with the wheel.
         connect(combo, &QComboBox::editTextChanged, this, [this, f] { logic_->edited(f); });
@@ -313,6 +338,14 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 
 // The "=" key is taken in the boxes themselves, before they type it.
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget()))
+            widget = combo;
+        for (const Field f : allFields())
+            if (field(f.control, f.index) == widget)
+                showReason(widget, event->type() == QEvent::FocusIn ? logic_->look(f) : Look{});
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!isEnter(key) && pressesEquals(false, key->text().toStdString())) {

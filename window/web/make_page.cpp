@@ -149,8 +149,10 @@ int main() {
         if (!row.takesFocus())
             controls += control(row, start) + "\n";
     // The boxes are drawn over the page's own colours, white and black.
-    const SystemColours page{{255, 255, 255}, {0, 0, 0}};
-    const auto paint = [&](Tint tint, bool outOfDate) { return paintOf({tint, outOfDate, {}}, page); };
+    const SystemColours page{{255, 255, 255}, {0, 0, 0}, themeColour, {255, 255, 255}, {0, 0, 0}};
+    const auto paint = [&](Tint tint, bool outOfDate) {
+        return paintOf({tint, outOfDate, {}}, page, false);
+    };
     const std::string variables =
         "--unit:" + hex(paint(Tint::Unit, false).background) +
         ";--mark:" + hex(paint(Tint::Mark, false).background) +

@@ -35,7 +35,11 @@ HFONT createFont(const TypeFace& face, UINT dpi) {
     font.lfHeight = -static_cast<LONG>(std::lround(face.points * dpi / 72.0));
     font.lfWeight = face.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring family = widen(face.family);
+    font.lfQuality = CLEARTYPE_QUALITY;
+    // "MS Sans Serif" is a bitmap font on Windows, in a few sizes only: the
+    // TrueType face made to its metrics scales with the dpi.
+    const std::wstring family =
+        widen(face.family == fontOf(FontRole::Normal).family ? fallbackFamilies.front() : face.family);
     family.copy(font.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
 }

@@ -86,11 +86,14 @@ public:
     void setLook(Field f, const Look& look) override {
         HWND control = form_.at(f);
         const std::wstring tip = widen(look.toolTip);
-        form_.setToolTip(control, tip);
-        InvalidateRect(control, nullptr, TRUE);
-        if (HWND edit = isEdit(control) ? nullptr : editOf(control)) {
-            form_.setToolTip(edit, tip);
-            InvalidateRect(edit, nullptr, TRUE);
+        for (HWND shown : {control, isEdit(control) ? nullptr : editOf(control)}) {
+            if (!shown)
+                continue;
+            form_.setToolTip(shown, tip);
+            form_.describe(shown, tip);
+            InvalidateRect(shown, nullptr, TRUE);
+            if (GetFocus() == shown)
+                form_.showFocusReason(shown);
         }
     }
     void showError(std::string_view message) override {
@@ -112,11 +115,6 @@ Form2::Form2(HINSTANCE instance)
     windowClassInfo.cbSize = sizeof windowClassInfo;
     windowClassInfo.lpfnWndProc = windowProcedure;
     windowClassInfo.hInstance = instance;
-    windowClassInfo.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    windowClassInfo.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), 0));
     windowClassInfo.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClassInfo.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClassInfo.lpszClassName = windowClass;
@@ -131,9 +129,43 @@ Form2::Form2(HINSTANCE instance)
                  twipsToPixels(clientHeight, static_cast<int>(dpi_)), WS_OVERLAPPEDWINDOW, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    setIcons();
+    readSystemColours();
     createFonts();
     createControls();
     Form_Load();
+    nameForScreenReaders();
+}
+
+// The window's icons drawn for its dpi, from the sizes the icon file holds.
+void Form2::setIcons() {
+    using MetricFn = int(WINAPI*)(int, UINT);
+    const auto metric = reinterpret_cast<MetricFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    const auto size = [&](int which) { return metric ? metric(which, dpi_) : GetSystemMetrics(which); };
+    const int sizes[2][2] = {{size(SM_CXICON), size(SM_CYICON)},
+                             {size(SM_CXSMICON), size(SM_CYSMICON)}};
+    for (std::size_t i = 0; i < icons_.size(); ++i) {
+        HICON icon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                                   sizes[i][0], sizes[i][1], 0));
+        SendMessageW(window_, WM_SETICON, i == 0 ? ICON_BIG : ICON_SMALL,
+                     reinterpret_cast<LPARAM>(icon));
+        if (icons_[i])
+            DestroyIcon(icons_[i]);
+        icons_[i] = icon;
+    }
+}
+
+// Whether the system is in a high-contrast mode, where the window draws in
+// the system's colours alone. Read at start and when the colours change.
+void Form2::readSystemColours() {
+    HIGHCONTRASTW mode{};
+    mode.cbSize = sizeof mode;
+    highContrast_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof mode, &mode, 0) &&
+                    (mode.dwFlags & HCF_HIGHCONTRASTON);
+    for (const auto& [rgb, brush] : brushes_)
+        DeleteObject(brush);
+    brushes_.clear();
 }
 
 Form2::~Form2() {
@@ -143,14 +175,22 @@ Form2::~Form2() {
         DeleteObject(font);
     for (const auto& [rgb, brush] : brushes_)
         DeleteObject(brush);
+    for (HICON icon : icons_)
+        if (icon)
+            DestroyIcon(icon);
+    if (accessibility_)
+        accessibility_->Release();
 }
 
 void Form2::show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(firstFocus());
-    // The tooltips and the names for screen readers follow at once, once
-    // the window is on screen: under Wine they cost as much as the window.
+    // A window that is no dialog starts with its focus rectangle hidden;
+    // after a start from the keyboard, it shows which control has it.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+    // The tooltips follow at once, once the window is on screen: under Wine
+    // they cost as much as the window.
     PostMessageW(window_, afterShow, 0, 0);
 }
 
@@ -228,16 +268,21 @@ void Form2::createFonts() {
 }
 
 // Every control at its twips scaled to the monitor's new dpi, in its font.
+// The window is drawn once, after every control has moved, not once a
+// control.
 void Form2::layout() {
+    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     for (const Placed& p : placed_) {
         SendMessageW(p.hwnd, WM_SETFONT,
                      reinterpret_cast<WPARAM>(fonts_[static_cast<std::size_t>(p.row->font)]),
                      FALSE);
         const PixelRect r = p.row->pixels(static_cast<int>(dpi_));
-        MoveWindow(p.hwnd, r.x, r.y, r.width, r.height, TRUE);
+        MoveWindow(p.hwnd, r.x, r.y, r.width, r.height, FALSE);
         if (p.row->kind == Kind::ComboBox)
             fitSelector(p);
     }
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // A selector's edit field as high as its row; its list long enough for every
@@ -318,8 +363,11 @@ LRESULT Form2::colour(HDC dc, HWND control) {
         p = placedOf(GetParent(control)); // the edit field of a selector
     if (!p || p->row->kind == Kind::Label || p->row->kind == Kind::Button)
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    const Paint paint = paintOf(logic_->look(p->row->field()),
-                                {rgbOf(GetSysColor(COLOR_WINDOW)), rgbOf(GetSysColor(COLOR_WINDOWTEXT))});
+    const SystemColours system{rgbOf(GetSysColor(COLOR_WINDOW)), rgbOf(GetSysColor(COLOR_WINDOWTEXT)),
+                               rgbOf(GetSysColor(COLOR_HIGHLIGHT)),
+                               rgbOf(GetSysColor(COLOR_HIGHLIGHTTEXT)),
+                               rgbOf(GetSysColor(COLOR_GRAYTEXT))};
+    const Paint paint = paintOf(logic_->look(p->row->field()), system, highContrast_);
     SetTextColor(dc, colorOf(paint.text));
     SetBkColor(dc, colorOf(paint.background));
     return reinterpret_cast<LRESULT>(brushOf(paint.background));
@@ -344,6 +392,9 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Command1_Click();
         else if (p->row->fixed == Fixed::Command2 && code == BN_CLICKED)
             Command2_Click();
+        else if (code == EN_SETFOCUS || code == EN_KILLFOCUS || code == CBN_SETFOCUS ||
+                 code == CBN_KILLFOCUS)
+            showFocusReason(GetFocus());
         else if (!writing_ && ((p->row->kind == Kind::TextBox && code == EN_CHANGE) ||
                                (p->row->kind == Kind::ComboBox &&
                                 (code == CBN_EDITCHANGE || code == CBN_SELCHANGE))))
@@ -363,19 +414,32 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         else
             SetFocus(lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : firstFocus());
         return 0;
+    case WM_GETDPISCALEDSIZE: { // the frame that keeps the client area at its twips
+        const UINT dpi = static_cast<UINT>(wParam);
+        *reinterpret_cast<SIZE*>(lParam) =
+            frameFor(twipsToPixels(clientWidth, static_cast<int>(dpi)),
+                     twipsToPixels(clientHeight, static_cast<int>(dpi)), WS_OVERLAPPEDWINDOW, dpi);
+        return TRUE;
+    }
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);
         createFonts();
         layout();
+        setIcons();
+        scaleToolTips();
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        readSystemColours();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
     case afterShow:
         addToolTips();
-        nameForScreenReaders();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

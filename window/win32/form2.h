@@ -23,6 +23,8 @@
 #endif
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <array>
 #include <memory>
 #include <string>
@@ -66,6 +68,12 @@ private:
     HWND createControl(const ControlRow& row, int id);
     void createFonts();
     void addToolTips();
+    void scaleToolTips();
+    std::vector<HWND> spokenWindows(const Placed& p) const;
+    void describe(HWND control, const std::wstring& reason);
+    void showFocusReason(HWND control);
+    void readSystemColours();
+    void setIcons();
     void layout();
     void fitSelector(const Placed& p);
     void nameForScreenReaders();
@@ -79,6 +87,10 @@ private:
     HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
+    HWND focusTip_ = nullptr;         // the reason of the box with the focus
+    IAccPropServices* accessibility_ = nullptr;
+    bool highContrast_ = false;
+    std::array<HICON, 2> icons_{};    // big and small, at the window's dpi
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<ControlRow> table_;
     std::vector<Placed> placed_;
