@@ -9,7 +9,6 @@ exe=$1
 source "$(dirname "$0")/wine.sh"
 dpi=144
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
-trap 'wine reg add "HKCU\Control Panel\Desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1' EXIT
 wineserver -k 2>/dev/null || true
 px() { echo $((($1 * dpi + 720) / 1440)); }
 client_width=$(px 6450) client_height=$(px 5250)
@@ -33,4 +32,5 @@ sleep 0.5
 [ "$(read_at "$(px 4350)" "$row15")" = "10000000" ] || fail "no result in the last stress row"
 xdotool key --clearmodifiers alt+F4
 ended "Alt+F4 at $dpi dpi"
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 echo "at $dpi dpi: client area ${client_width}x${client_height}, last stress row in place and converted"

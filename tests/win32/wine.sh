@@ -6,6 +6,8 @@ wineserver -k 2>/dev/null || true
 # Xvfb runs no window manager: Wine draws the windows' frames itself and
 # gives them the focus, as Windows does.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# At 100 %, whatever a test before left.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 
 # Starts an exe and waits for its window; sets pid, window, and left and top,
 # where the client area of client_width x client_height (430 x 350 unless

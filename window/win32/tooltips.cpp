@@ -118,6 +118,7 @@ void Form2::showFocusReason(HWND control) {
     RECT box{};
     GetWindowRect(p->hwnd, &box);
     SendMessageW(focusTip_, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom));
+    SendMessageW(toolTips_, TTM_POP, 0, 0); // one tooltip at a time
     SendMessageW(focusTip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
