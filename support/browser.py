@@ -30,8 +30,11 @@ class Site:
             if not isinstance(sys.exc_info()[1], ConnectionError):
                 super().handle_error(request, client_address)
 
-    def __init__(self, folder):
-        handler = functools.partial(Site.Handler, directory=folder)
+    def __init__(self, folder, wasm_type="application/wasm"):
+        """`wasm_type`: the type the module is served with."""
+        handler = functools.partial(type("Handler", (Site.Handler,), {
+            "extensions_map": {**Site.Handler.extensions_map, ".wasm": wasm_type}}),
+            directory=folder)
         self.server = Site.Server(("127.0.0.1", 0), handler)
         self.url = "http://127.0.0.1:%d/" % self.server.server_port
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
@@ -41,7 +44,7 @@ class Site:
         self.server.server_close()
 
 
-def browser(language="en-US", width=600, height=600):
+def browser(language="en-US", width=800, height=600):
     """Debian's headless Chromium, with a fresh profile in `language`."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"

@@ -62,6 +62,11 @@ public:
     void edited(Field field);
 
     const Look& look(Field field) const;
+    // Why the boxes of quantity number `quantity` (0 force, 1 moment, 2
+    // stress) look as they do, in one line: the reason of the first marked
+    // box, or that the results are out of date; empty when nothing needs a
+    // look.
+    std::string reason(std::size_t quantity) const;
     char decimalSeparator() const { return separator_; }
 
 private:

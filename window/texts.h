@@ -31,6 +31,7 @@ inline constexpr std::string_view ended = "Programa encerrado";
 inline constexpr std::string_view startAgain = "Abrir de novo";
 inline constexpr std::string_view needsScript = "Ative o JavaScript para converter.";
 inline constexpr std::string_view ok = "OK";
+inline constexpr std::string_view startFailed = "A página não pôde ser iniciada";
 
 // Marks and tooltips.
 inline constexpr std::string_view unknownUnit = "Unidade desconhecida";

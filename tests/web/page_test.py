@@ -2,7 +2,9 @@
 """The real web page in headless Chromium, served from the built site folder:
 the initial texts, the 31 texts of the first "=", 25 KN.m, a marked unknown
 unit, an overflow dialog after which the page goes on, the decimal comma of
-"pt-BR", and the page loading and converting offline after a first visit.
+"pt-BR", the page loading and converting offline after a first visit and
+from a host that serves the module with the wrong type; and on a phone, the
+layout made for a thumb.
 Usage: page_test.py SITE_FOLDER"""
 import os
 import sys
@@ -10,7 +12,7 @@ import unittest
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
 from browser import Site, browser, wait_ready  # noqa: E402
@@ -110,6 +112,83 @@ class Page(unittest.TestCase):
             self.assertEqual(self.rows("Text1", 4, driver), FORCE)
         finally:
             driver.quit()
+
+    def test_a_module_served_with_the_wrong_type_still_starts(self):
+        site, driver = Site(SITE, wasm_type="application/octet-stream"), browser()
+        try:
+            driver.get(site.url)
+            wait_ready(driver)
+            self.box("Command1", driver).click()
+            self.assertEqual(self.rows("Text1", 4, driver), FORCE)
+        finally:
+            driver.quit()
+            site.stop()
+
+
+# Everything a thumb touches or an eye reads on a phone, and what is visible
+# but too small for either.
+SMALL_TEXT = """return [...document.querySelectorAll('#Form2 *, #Form2')].filter(e =>
+  e.offsetParent && e.matches('input, select, button, h2, p, span, div') &&
+  (e.value || e.textContent.trim()) && parseFloat(getComputedStyle(e).fontSize) < 16).map(e => e.id)"""
+SMALL_TARGETS = """return [...document.querySelectorAll('#Form2 input, #Form2 select, #Form2 button')]
+  .filter(e => e.offsetParent || getComputedStyle(e).position === 'fixed')
+  .filter(e => { const r = e.getBoundingClientRect(); return r.width && (r.width < 44 || r.height < 44); })
+  .map(e => e.id || e.getAttribute('aria-label'))"""
+
+
+class Phone(unittest.TestCase):
+    """The phone layout, at 390 x 844 and 320 x 640 with touch."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site(SITE)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.site.stop()
+
+    def phone(self, width, height):
+        driver = browser(width=width, height=height)
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": width, "height": height, "deviceScaleFactor": 2,
+                                "mobile": True})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        driver.get(self.site.url)
+        wait_ready(driver)
+        self.addCleanup(driver.quit)
+        return driver
+
+    def test_fits_the_screen_and_a_thumb(self):
+        for width, height in ((390, 844), (320, 640)):
+            driver = self.phone(width, height)
+            driver.find_element(By.ID, "Command1").click()
+            self.assertEqual(driver.execute_script(
+                "return document.documentElement.scrollWidth"), width, "scrolls sideways")
+            self.assertEqual(driver.execute_script(SMALL_TEXT), [], "text under 16 px")
+            self.assertEqual(driver.execute_script(SMALL_TARGETS), [], "targets under 44 px")
+
+    def test_the_keypad_converts_and_a_picked_unit_greys_until_equals(self):
+        driver = self.phone(390, 844)
+        value = driver.find_element(By.ID, "Text3(0)")
+        self.assertEqual(value.get_attribute("inputmode"), "decimal")
+        value.send_keys(Keys.BACKSPACE, "25", Keys.ENTER)  # the keypad's "go"
+        self.assertEqual(driver.find_element(By.ID, "Text3(1)").get_attribute("value"), "25")
+        self.assertTrue(driver.find_element(By.ID, "Text3(1)").get_attribute("readonly"))
+        Select(driver.find_element(By.CSS_SELECTOR, "#Combo2-picker select")).select_by_visible_text("KN.m")
+        self.assertIsNotNone(driver.find_element(By.ID, "Text3(1)").get_attribute("data-out-of-date"))
+        self.assertEqual(driver.find_element(By.ID, "reason-1").text, "Desatualizado: aperte = (ou Enter)")
+        driver.find_element(By.ID, "Command1").click()
+        self.assertEqual(driver.find_element(By.ID, "Text3(1)").get_attribute("value"), "2500000")
+        self.assertEqual(driver.find_element(By.ID, "reason-1").text, "")
+
+    def test_a_marked_box_says_why_in_words(self):
+        driver = self.phone(320, 640)
+        value = driver.find_element(By.ID, "Text1(0)")
+        value.send_keys(Keys.BACKSPACE, "12.5kN", Keys.ENTER)
+        reason = driver.find_element(By.ID, "reason-0")
+        self.assertEqual(reason.text, "Lido como 12.5")
+        self.assertTrue(reason.is_displayed())
+        self.assertEqual(value.get_attribute("aria-describedby"), "reason-0")
 
 
 if __name__ == "__main__":

@@ -134,6 +134,22 @@ TEST(Form2Logic, ResultsOlderThanTheirInputsAreGreyedUntilEquals) {
     EXPECT_FALSE(w.look(Control::Text3, 1).outOfDate);
 }
 
+TEST(Form2Logic, EachQuantitySaysInOneLineWhyItsBoxesLookAsTheyDo) {
+    Window w;
+    w.logic.convert();
+    w.type(Control::Combo1, 0, "kgf");
+    w.type(Control::Text3, 0, "1e400");
+    w.logic.convert();
+    w.type(Control::Text5, 0, "3");
+    EXPECT_EQ(w.logic.reason(0), "Unidade desconhecida");
+    EXPECT_EQ(w.logic.reason(1).rfind("Número fora do intervalo", 0), 0u);
+    EXPECT_EQ(w.logic.reason(2), "Desatualizado: aperte = (ou Enter)");
+    w.type(Control::Combo1, 0, "Kgf");
+    w.type(Control::Text3, 0, "1");
+    w.logic.convert();
+    EXPECT_EQ(w.logic.reason(0) + w.logic.reason(1) + w.logic.reason(2), "");
+}
+
 TEST(Form2Logic, APointBeforeThreeDigitsIsMarkedUnderADecimalComma) {
     Window english;
     english.type(Control::Text1, 0, "1.000");

@@ -16,6 +16,9 @@ QUINTORA_PAGE(setLook)
 void pageSetLook(int field, const char* tint, int tintLength, int outOfDate, const char* tip,
                  int length);
 QUINTORA_PAGE(showError) void pageShowError(const char* text, int length);
+// Why the boxes of quantity number `quantity` look as they do; empty for
+// nothing.
+QUINTORA_PAGE(setReason) void pageSetReason(int quantity, const char* text, int length);
 }
 
 namespace quintora {
@@ -60,15 +63,28 @@ Form2::~Form2() = default;
 
 void Form2::Form_Load() {
     logic_->load();
+    tellReasons();
 }
 
 void Form2::Command1_Click() {
     logic_->convert();
+    tellReasons();
 }
 
 void Form2::edited(int field) {
     if (field >= 0 && field < view_->count())
         logic_->edited(view_->field(field));
+    tellReasons();
+}
+
+void Form2::tellReasons() {
+    for (std::size_t q = 0; q < reasons_.size(); ++q) {
+        std::string reason = logic_->reason(q);
+        if (reason == reasons_[q])
+            continue;
+        reasons_[q] = std::move(reason);
+        pageSetReason(static_cast<int>(q), reasons_[q].data(), static_cast<int>(reasons_[q].size()));
+    }
 }
 
 } // namespace quintora

@@ -9,13 +9,17 @@
 // - the browser language's decimal separator, handed to start();
 // - "Sai" closes the page where the browser allows it, else says it ended;
 // - the focus starts on "=" (autofocus, from the control table);
-// - tooltips and spoken names come in the page made from the table;
+// - tooltips and spoken names come in the page made from the table; each
+//   quantity's reason line (setReason) is shown under its input row on a
+//   phone, and ties its marked and greyed boxes to it for screen readers;
 // - edited() on every change the user makes to a box or selector.
 #pragma once
 
 #include "window/form2_logic.h"
 
+#include <array>
 #include <memory>
+#include <string>
 
 namespace quintora {
 
@@ -33,6 +37,9 @@ public:
 
 private:
     class View;
+    // Tells the page each quantity's reason that changed.
+    void tellReasons();
+    std::array<std::string, quantities.size()> reasons_;
     std::unique_ptr<View> view_;
     std::unique_ptr<Form2Logic> logic_;
 };

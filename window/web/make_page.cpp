@@ -3,8 +3,8 @@
 // writes it to standard output. Of the page, it makes every control at its
 // twips / 15 in CSS pixels, in tab order, with its initial text, tooltip and
 // spoken name, and with the look that Form2Logic gives it at start-up; the
-// fonts and colours as CSS variables; and the texts. An @NAME@ it does not
-// know is an error.
+// fonts, colours and places in its stylesheet; and the texts. An @NAME@
+// (capitals and underscores) it does not know is an error.
 #include "window/controls.h"
 #include "window/form2_logic.h"
 #include "window/texts.h"
@@ -76,10 +76,63 @@ std::string attribute(const char* name, std::string_view value) {
     return value.empty() ? std::string() : " " + std::string(name) + "=\"" + escaped(value) + "\"";
 }
 
-std::string place(const ControlRow& row) {
+// The id of the element that is placed: the control, or the span around a
+// selector's box and list.
+std::string placedId(const ControlRow& row) {
+    return row.objectName() + (row.kind == Kind::ComboBox ? "-picker" : "");
+}
+
+// A CSS id selector: "Text1(0)" -> "#Text1\(0\)".
+std::string cssId(std::string_view id) {
+    std::string out = "#";
+    for (char c : id)
+        out += (c == '(' || c == ')') ? std::string("\\") + c : std::string(1, c);
+    return out;
+}
+
+// The desktop layout: the window at its twips, 15 to a CSS pixel.
+std::string desktopPlace(const ControlRow& row) {
     const PixelRect r = row.pixels();
-    return " style=\"left:" + std::to_string(r.x) + "px;top:" + std::to_string(r.y) +
-           "px;width:" + std::to_string(r.width) + "px;height:" + std::to_string(r.height) + "px\"";
+    return cssId(placedId(row)) + "{left:" + std::to_string(r.x) + "px;top:" +
+           std::to_string(r.y) + "px;width:" + std::to_string(r.width) + "px;height:" +
+           std::to_string(r.height) + "px}\n";
+}
+
+// The phone layout: the quantities one below the other, each its heading,
+// its input row, its reason line, then its results as rows of number and
+// unit name.
+int quantityNumberOf(Control control) {
+    return static_cast<int>(&quantityOf(control) - quantities.data());
+}
+constexpr int groupOrder(int quantity) {
+    return 100 * (quantity + 1);
+}
+std::string phonePlace(const ControlRow& row) {
+    int order = 0;
+    bool wide = false;
+    if (row.kind == Kind::Label) {
+        const int heading = static_cast<int>(row.fixed) - static_cast<int>(Fixed::Label1);
+        if (heading < static_cast<int>(quantities.size())) {
+            order = groupOrder(heading);
+            wide = true;
+        } else {
+            order = 1; // the convention, at the top
+            wide = true;
+        }
+    } else if (row.kind == Kind::Button) {
+        return {}; // "=" is fixed at the bottom; "Sai" is left out
+    } else {
+        const Quantity& q = quantityOf(row.control);
+        const int base = groupOrder(quantityNumberOf(row.control));
+        if (row.kind == Kind::ComboBox)
+            order = base + 2;
+        else if (row.index == 0)
+            order = base + 1;
+        else
+            order = base + 10 + 2 * row.index + (row.control == q.unitNames ? 1 : 0);
+    }
+    return cssId(placedId(row)) + "{order:" + std::to_string(order) +
+           (wide ? ";grid-column:1/-1" : "") + "}\n";
 }
 
 std::string classes(const ControlRow& row) {
@@ -90,22 +143,33 @@ std::string classes(const ControlRow& row) {
     return {};
 }
 
-// Typed text stays as typed.
 // The tab position of the control that holds the focus at start.
 int firstTab = 0;
 
+// Typed text stays as typed.
 constexpr const char* asTyped =
     " autocomplete=\"off\" autocorrect=\"off\" autocapitalize=\"off\" spellcheck=\"false\"";
+
+std::string label(const ControlRow& row) {
+    const std::string id = attribute("id", row.objectName());
+    if (row.font == FontRole::Heading)
+        return "<h2" + id + classes(row) + attribute("title", row.toolTip) + ">" +
+               escaped(row.text) + "</h2>";
+    // The note of the convention: short on the desktop, with its full
+    // statement in its tooltip; whole on a phone, where no pointer hovers.
+    return "<div" + id + classes(row) + " role=\"note\"" + attribute("title", row.toolTip) +
+           "><span class=\"short\">" + escaped(row.text) + "</span><span class=\"whole\">" +
+           escaped(row.toolTip) + "</span></div>";
+}
 
 std::string control(const ControlRow& row, const StartLooks& start) {
     const std::string id = attribute("id", row.objectName());
     const std::string spoken = attribute("aria-label", row.accessibleName);
     switch (row.kind) {
     case Kind::Label:
-        return "<div" + id + classes(row) + " role=\"note\"" +
-               attribute("title", row.toolTip) + place(row) + ">" + escaped(row.text) + "</div>";
+        return label(row);
     case Kind::Button:
-        return "<button type=\"button\"" + id + classes(row) + spoken + place(row) +
+        return "<button type=\"button\"" + id + classes(row) + spoken +
                (row.tab == firstTab ? " autofocus" : "") + ">" + escaped(row.text) + "</button>";
     case Kind::TextBox:
     case Kind::ComboBox:
@@ -115,19 +179,38 @@ std::string control(const ControlRow& row, const StartLooks& start) {
     const auto found = start.looks.find(number);
     const Look* look = found == start.looks.end() ? nullptr : &found->second;
     const bool tinted = look && look->background != Tint::Plain;
+    const Quantity& q = quantityOf(row.control);
+    const bool input = row.kind == Kind::TextBox && row.control == q.values && row.index == 0;
+    // A number is typed on the decimal keypad, whose action key converts;
+    // results and unit names are read, not typed, on a phone.
+    const std::string keyboard = input ? " inputmode=\"decimal\" enterkeyhint=\"go\"" : "";
+    const std::string readOnly =
+        row.kind == Kind::TextBox && !input ? " data-read-only-on-phone" : "";
     const std::string box = "<input" + id + " data-field=\"" + std::to_string(number) + "\"" +
+                            " data-quantity=\"" + std::to_string(quantityNumberOf(row.control)) +
+                            "\"" +
                             (tinted ? attribute("data-tint", tintName(look->background)) : "") +
                             attribute("value", row.text) + spoken +
-                            attribute("title", look ? look->toolTip : std::string()) + asTyped;
+                            attribute("title", look ? look->toolTip : std::string()) + asTyped +
+                            keyboard + readOnly;
     if (row.kind == Kind::TextBox)
-        return box + place(row) + ">";
+        return box + ">";
     std::string list =
         "<select tabindex=\"-1\"" +
         attribute("aria-label", std::string(texts::unitList) + ": " + row.accessibleName) + ">";
-    for (const Unit& unit : quantityOf(row.control).units)
-        list +=
-            "<option" + attribute("title", unit.spoken) + ">" + escaped(unit.name) + "</option>";
-    return "<span class=\"selector\"" + place(row) + ">" + box + ">" + list + "</select></span>";
+    for (const Unit& unit : q.units)
+        list += "<option" + attribute("title", unit.spoken) +
+                (unit.name == row.text ? " selected" : "") + ">" + escaped(unit.name) +
+                "</option>";
+    return "<span class=\"selector\"" + attribute("id", placedId(row)) + ">" + box + ">" + list +
+           "</select></span>";
+}
+
+// The line under a quantity's input row that says why its boxes are marked
+// or greyed: visible on a phone, and for screen readers on every layout.
+std::string reasonLine(std::size_t quantity) {
+    const std::string id = "reason-" + std::to_string(quantity);
+    return "<p class=\"reason\" id=\"" + id + "\" aria-live=\"polite\"></p>";
 }
 
 } // namespace
@@ -141,22 +224,44 @@ int main() {
     const std::vector<const ControlRow*> order = tabOrder(table);
     firstTab = order.front()->tab;
 
-    // In tab order, which the page's own order gives; the labels last.
-    std::string controls;
-    for (const ControlRow* row : order)
+    // In tab order, which the page's own order gives, each quantity's reason
+    // line after its selector; the labels last.
+    std::string controls, places, phone;
+    for (const ControlRow* row : order) {
         controls += control(*row, start) + "\n";
+        if (row->kind == Kind::ComboBox) {
+            const int q = quantityNumberOf(row->control);
+            controls += reasonLine(static_cast<std::size_t>(q)) + "\n";
+            phone += "#reason-" + std::to_string(q) + "{order:" + std::to_string(groupOrder(q) + 3) +
+                     ";grid-column:1/-1}\n";
+        }
+    }
     for (const ControlRow& row : table)
         if (!row.takesFocus())
             controls += control(row, start) + "\n";
-    // The boxes are drawn over the page's own colours, white and black.
-    const SystemColours page{{255, 255, 255}, {0, 0, 0}, themeColour, {255, 255, 255}, {0, 0, 0}};
-    const auto paint = [&](Tint tint, bool outOfDate) {
+    for (const ControlRow& row : table) {
+        places += desktopPlace(row);
+        phone += phonePlace(row);
+    }
+
+    // The boxes are drawn over the page's own colours: black on white, or
+    // in a dark scheme white on dark grey, by the window's colour rule.
+    constexpr Rgb white{255, 255, 255}, black{0, 0, 0}, darkBox{0x2d, 0x2d, 0x2d};
+    const SystemColours light{white, black, themeColour, white, black};
+    const SystemColours dark{darkBox, white, themeColour, white, white};
+    const auto paint = [](Tint tint, bool outOfDate, const SystemColours& page) {
         return paintOf({tint, outOfDate, {}}, page, false);
     };
     const std::string variables =
-        "--unit:" + hex(paint(Tint::Unit, false).background) +
-        ";--mark:" + hex(paint(Tint::Mark, false).background) +
-        ";--out-of-date:" + hex(paint(Tint::Plain, true).text) +
+        "--unit:" + hex(paint(Tint::Unit, false, light).background) +
+        ";--unit-text:" + hex(paint(Tint::Unit, false, light).text) +
+        ";--mark:" + hex(paint(Tint::Mark, false, light).background) +
+        ";--mark-text:" + hex(paint(Tint::Mark, false, light).text) +
+        ";--out-of-date:" + hex(paint(Tint::Plain, true, light).text) +
+        ";--out-of-date-on-unit:" + hex(paint(Tint::Unit, true, light).text) +
+        ";--out-of-date-on-mark:" + hex(paint(Tint::Mark, true, light).text) +
+        ";--dark-box:" + hex(darkBox) +
+        ";--dark-out-of-date:" + hex(paint(Tint::Plain, true, dark).text) +
         ";--window-font:" + font(FontRole::Normal) + ";--heading-font:" + font(FontRole::Heading) +
         ";--equals-font:" + font(FontRole::Equals) +
         ";--width:" + std::to_string(twipsToPixels(clientWidth)) +
@@ -172,18 +277,32 @@ int main() {
         {"NEEDS_SCRIPT", escaped(texts::needsScript)},
         {"OK", escaped(texts::ok)},
         {"PAGE", hex(pageBackground)},
+        {"PHONE", phone},
+        {"PLACES", places},
+        {"START_FAILED", escaped(texts::startFailed)},
         {"START_AGAIN", escaped(texts::startAgain)},
         {"THEME", hex(themeColour)},
         {"VARIABLES", variables},
     };
     const std::string in{std::istreambuf_iterator<char>(std::cin), {}};
     std::string out;
+    // A name is capitals and underscores between two @; any other @ (a CSS
+    // rule's) is the template's own.
+    const auto isName = [](std::string_view name) {
+        return !name.empty() &&
+               name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_") == std::string_view::npos;
+    };
     for (std::size_t at = 0; at < in.size();) {
         const std::size_t open = in.find('@', at);
         const std::size_t close = open == in.npos ? in.npos : in.find('@', open + 1);
         if (close == in.npos) {
             out += in.substr(at);
             break;
+        }
+        if (!isName(std::string_view(in).substr(open + 1, close - open - 1))) {
+            out += in.substr(at, close - at);
+            at = close;
+            continue;
         }
         const auto fill = fills.find(in.substr(open + 1, close - open - 1));
         if (fill == fills.end()) {

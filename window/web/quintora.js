@@ -4,13 +4,27 @@
 'use strict';
 (() => {
   let module = null;
-  let form, fields, equals, message;
+  let form, fields, equals, message, lastField = null;
   let pending = new Uint8Array(0);
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   const measure = document.createElement('canvas').getContext('2d');
+  const phone = matchMedia('(max-width: 600px)');
   const bytes = (at, length) => new Uint8Array(module.memory.buffer, at, length);
   const text = (at, length) => decoder.decode(bytes(at, length));
+
+  function fits(box, value) {
+    const style = getComputedStyle(box);
+    measure.font = style.font;
+    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    return measure.measureText(value).width <= room;
+  }
+
+  // On a phone a result too long for its row takes the whole row.
+  function widen(box) {
+    box.classList.remove('whole');
+    if (phone.matches && box.value && !fits(box, box.value)) box.classList.add('whole');
+  }
 
   // What the module asks of the page.
   const page = {
@@ -24,29 +38,40 @@
       box.value = text(at, length);
       box.setSelectionRange(0, 0); // shown from its first character
       box.scrollLeft = 0;
+      widen(box);
     },
-    fits(field, at, length) {
-      const box = fields[field];
-      const style = getComputedStyle(box);
-      measure.font = style.font;
-      const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-      return measure.measureText(text(at, length)).width <= room ? 1 : 0;
-    },
+    fits(field, at, length) { return fits(fields[field], text(at, length)) ? 1 : 0; },
     setLook(field, tintAt, tintLength, outOfDate, at, length) {
       const box = fields[field];
-      box.dataset.tint = text(tintAt, tintLength);
+      const tint = text(tintAt, tintLength);
+      box.dataset.tint = tint;
       box.toggleAttribute('data-out-of-date', outOfDate === 1);
       const tip = text(at, length);
       if (tip) box.title = tip; else box.removeAttribute('title');
+      // A marked or greyed box is described by its quantity's reason line.
+      if (tint === 'mark' || outOfDate === 1) box.setAttribute('aria-describedby', `reason-${box.dataset.quantity}`);
+      else box.removeAttribute('aria-describedby');
     },
-    showError(at, length) {
-      document.getElementById('message-text').textContent = text(at, length);
-      message.showModal();
+    showError(at, length) { show(text(at, length)); },
+    setReason(quantity, at, length) {
+      document.getElementById(`reason-${quantity}`).textContent = text(at, length);
     },
   };
 
-  // The module is fetched and compiled while the page is still being read.
-  const loading = WebAssembly.instantiateStreaming(fetch('quintora.wasm'), { page });
+  function show(words) {
+    document.getElementById('message-text').textContent = words;
+    message.showModal();
+  }
+
+  // The module is fetched and compiled while the page is still being read;
+  // a host that serves it with the wrong type gets it compiled from its bytes.
+  const loading = WebAssembly.instantiateStreaming(fetch('quintora.wasm'), { page })
+    .catch(() => fetch('quintora.wasm')
+      .then(response => {
+        if (!response.ok) throw new Error(`quintora.wasm: HTTP ${response.status}`);
+        return response.arrayBuffer();
+      })
+      .then(code => WebAssembly.instantiate(code, { page })));
 
   // The decimal separator of the browser's language, as a code point; 0
   // when it is more than one. The module decides what it makes of it.
@@ -54,13 +79,6 @@
     const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
       .find(p => p.type === 'decimal');
     return part && [...part.value].length === 1 ? part.value.codePointAt(0) : 0;
-  }
-
-  // The page is scaled as a whole to fit a narrow screen.
-  function fit() {
-    const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
-    form.style.transform = scale < 1 ? `scale(${scale})` : '';
-    form.parentElement.style.height = `${form.offsetHeight * scale}px`;
   }
 
   // "Sai": the page closes where the browser allows it; elsewhere it says so.
@@ -74,6 +92,14 @@
     }, 100);
   }
 
+  // Results and unit names are read, not typed, on a phone.
+  function layout() {
+    for (const box of form.querySelectorAll('[data-read-only-on-phone]')) {
+      box.readOnly = phone.matches;
+      widen(box);
+    }
+  }
+
   function wire() {
     form = document.getElementById('Form2');
     fields = [...form.querySelectorAll('[data-field]')]
@@ -81,20 +107,29 @@
     equals = document.getElementById('Command1');
     message = document.getElementById('message');
     const edited = field => module && module.edited(field);
-    equals.addEventListener('click', () => module && module.convert());
+    equals.addEventListener('click', () => {
+      if (!module) return;
+      module.convert();
+      // The group being edited stays in view under the fixed "=".
+      if (phone.matches && lastField) lastField.scrollIntoView({ block: 'nearest' });
+    });
     document.getElementById('Command2').addEventListener('click', end);
     document.getElementById('again').addEventListener('click', () => location.reload());
     fields.forEach((box, field) => box.addEventListener('input', () => edited(field)));
+    form.addEventListener('focusin', event => {
+      if (event.target.dataset.field || event.target.tagName === 'SELECT') lastField = event.target;
+    });
     for (const list of form.querySelectorAll('.selector select')) {
-      list.selectedIndex = -1;
+      const box = list.parentElement.querySelector('input');
+      // The list shows the unit typed, so that picking another always counts.
+      box.addEventListener('input', () => { list.value = box.value; });
       list.addEventListener('change', () => {
-        const box = list.parentElement.querySelector('input');
         box.value = list.value;
-        list.selectedIndex = -1; // the same unit can be picked again
         edited(Number(box.dataset.field));
       });
     }
-    // A key in a box may press "=": the module says which.
+    // A key in a box may press "=": the module says which. On a phone's
+    // keypad, "go" is Enter.
     form.addEventListener('keydown', event => {
       if (event.target.tagName !== 'INPUT' || event.isComposing || !module) return;
       const typed = [...event.key].length === 1 ? event.key.codePointAt(0) : 0;
@@ -103,15 +138,21 @@
         equals.click();
       }
     });
-    addEventListener('resize', fit);
-    fit();
+    phone.addEventListener('change', layout);
+    layout();
   }
 
   async function start() {
     wire();
-    module = (await loading).instance.exports;
-    module._initialize();
-    module.start(separator());
+    try {
+      module = (await loading).instance.exports;
+      module._initialize();
+      module.start(separator());
+    } catch (error) {
+      module = null;
+      show(`${document.getElementById('start-failed').textContent}: ${error.message}`);
+      return;
+    }
     performance.mark('quintora-ready');
     document.documentElement.dataset.ready = 'true';
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
