@@ -2,7 +2,7 @@
 # Renders the icon sizes from quintora.svg (rsvg-convert, ImageMagick). The
 # 32 x 32 image is reduced to 16 colours; the Windows .ico holds it, every
 # size Windows draws from 100 % to 200 % (16 to 64) in true colour, and
-# 256 x 256; 192 and 512 are for the web page.
+# 256 x 256; 192, 512 and the maskable 512 are for the web page.
 set -euo pipefail
 cd "$(dirname "$0")"
 for s in 32 48 64 128 192 256 512; do
@@ -16,3 +16,8 @@ for s in 16 20 24 32 40 48 64; do
 done
 python3 make-ico.py quintora.ico quintora-32.png quintora-256.png "$work"/{16,20,24,32,40,48,64}.png
 python3 icon-to-header.py quintora-32.png ../qt/icon_data.h
+# A phone crops a home-screen icon to its own shape: the maskable one keeps
+# the drawing inside the middle 80 %, on the icon's own blue.
+rsvg-convert -w 384 -h 384 quintora.svg >"$work/maskable.png"
+convert -size 512x512 xc:'#1f4e79' "$work/maskable.png" -gravity center -composite -depth 8 \
+    PNG32:quintora-maskable-512.png
