@@ -144,10 +144,13 @@
 
   async function start() {
     wire();
+    // Worked out while the module compiles: a browser's first use of Intl
+    // takes as long as the compile.
+    const decimal = separator();
     try {
       module = (await loading).instance.exports;
       module._initialize();
-      module.start(separator());
+      module.start(decimal);
     } catch (error) {
       module = null;
       show(`${document.getElementById('start-failed').textContent}: ${error.message}`);
