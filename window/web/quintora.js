@@ -1,6 +1,10 @@
 // The page's side of Quintora 2. It loads the WebAssembly module, which holds
 // the window's whole behaviour, and only moves texts between the page's
 // boxes and the module, and draws what the module decides.
+//
+// It runs from the page's head, before the stylesheet and the body: the
+// module compiles while the rest of the page is read, and the boxes are
+// wired once it has been.
 'use strict';
 (() => {
   let module = null;
@@ -43,11 +47,13 @@
     fits(field, at, length) { return fits(fields[field], text(at, length)) ? 1 : 0; },
     setLook(field, tintAt, tintLength, outOfDate, at, length) {
       const box = fields[field];
+      // The page comes with its start-up looks: only a change is written.
       const tint = text(tintAt, tintLength);
-      box.dataset.tint = tint;
+      if (box.dataset.tint !== tint && !(tint === 'plain' && !box.dataset.tint)) box.dataset.tint = tint;
       box.toggleAttribute('data-out-of-date', outOfDate === 1);
       const tip = text(at, length);
-      if (tip) box.title = tip; else box.removeAttribute('title');
+      if (!tip) box.removeAttribute('title');
+      else if (box.title !== tip) box.title = tip;
       // A marked or greyed box is described by its quantity's reason line.
       if (tint === 'mark' || outOfDate === 1) box.setAttribute('aria-describedby', `reason-${box.dataset.quantity}`);
       else box.removeAttribute('aria-describedby');
