@@ -77,11 +77,16 @@ void Form2::nameForScreenReaders() {
         accessibility_ = nullptr;
     if (!accessibility_)
         return;
-    for (const Placed& p : placed_)
-        for (HWND spoken : spokenWindows(p))
+    for (const Placed& p : placed_) {
+        const bool isField = p.row->kind == Kind::TextBox || p.row->kind == Kind::ComboBox;
+        for (HWND spoken : spokenWindows(p)) {
             accessibility_->SetHwndPropStr(spoken, static_cast<DWORD>(OBJID_CLIENT),
                                            CHILDID_SELF, PROPID_ACC_NAME,
                                            widen(p.row->accessibleName).c_str());
+            if (isField) // the looks of start-up, given before the service was there
+                describe(spoken, widen(logic_->look(p.row->field()).toolTip));
+        }
+    }
 }
 
 void Form2::describe(HWND control, const std::wstring& reason) {
