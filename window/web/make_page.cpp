@@ -143,9 +143,6 @@ std::string classes(const ControlRow& row) {
     return {};
 }
 
-// The tab position of the control that holds the focus at start.
-int firstTab = 0;
-
 // Typed text stays as typed.
 constexpr const char* asTyped =
     " autocomplete=\"off\" autocorrect=\"off\" autocapitalize=\"off\" spellcheck=\"false\"";
@@ -162,7 +159,8 @@ std::string label(const ControlRow& row) {
            escaped(row.toolTip) + "</span></div>";
 }
 
-std::string control(const ControlRow& row, const StartLooks& start) {
+// `firstTab`: the tab position of the control that holds the focus at start.
+std::string control(const ControlRow& row, const StartLooks& start, int firstTab) {
     const std::string id = attribute("id", row.objectName());
     const std::string spoken = attribute("aria-label", row.accessibleName);
     switch (row.kind) {
@@ -222,13 +220,13 @@ int main() {
     Form2Logic(start, '.').load();
     const std::vector<ControlRow> table = controlTable();
     const std::vector<const ControlRow*> order = tabOrder(table);
-    firstTab = order.front()->tab;
+    const int firstTab = order.front()->tab;
 
     // In tab order, which the page's own order gives, each quantity's reason
     // line after its selector; the labels last.
     std::string controls, places, phone;
     for (const ControlRow* row : order) {
-        controls += control(*row, start) + "\n";
+        controls += control(*row, start, firstTab) + "\n";
         if (row->kind == Kind::ComboBox) {
             const int q = quantityNumberOf(row->control);
             controls += reasonLine(static_cast<std::size_t>(q)) + "\n";
@@ -238,7 +236,7 @@ int main() {
     }
     for (const ControlRow& row : table)
         if (!row.takesFocus())
-            controls += control(row, start) + "\n";
+            controls += control(row, start, firstTab) + "\n";
     for (const ControlRow& row : table) {
         places += desktopPlace(row);
         phone += phonePlace(row);

@@ -26,8 +26,8 @@
 
   // On a phone a result too long for its row takes the whole row.
   function widen(box) {
-    box.classList.remove('whole');
-    if (phone.matches && box.value && !fits(box, box.value)) box.classList.add('whole');
+    box.classList.remove('wide');
+    if (phone.matches && box.value && !fits(box, box.value)) box.classList.add('wide');
   }
 
   // What the module asks of the page.
