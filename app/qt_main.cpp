@@ -1,6 +1,6 @@
 // Quintora 2 on Linux: reads the command line, then opens the Qt window.
-#include "window/qt/application.h"
 #include "window/command_line.h"
+#include "window/qt/application.h"
 #include "window/qt/form2.h"
 #include "window/version.h"
 

@@ -33,6 +33,7 @@ QUINTORA_EXPORT(edited) void edited(int field) {
 // Whether a key pressed in a box presses "=": Enter (`enter` 1), or the key
 // that types `typed` (a code point, or 0 for none).
 QUINTORA_EXPORT(keyPressesEquals) int keyPressesEquals(int enter, int typed) {
-    const std::string text = typed > 0 && typed < 128 ? std::string(1, static_cast<char>(typed)) : "";
+    const std::string text =
+        typed > 0 && typed < 128 ? std::string(1, static_cast<char>(typed)) : "";
     return quintora::pressesEquals(enter != 0, text) ? 1 : 0;
 }

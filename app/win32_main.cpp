@@ -1,9 +1,9 @@
 // Quintora 2 on Windows: reads the command line, then opens the Win32 window
 // and runs its message loop.
 #include "window/command_line.h"
+#include "window/texts.h"
 #include "window/win32/form2.h"
 #include "window/win32/utf.h"
-#include "window/texts.h"
 
 #include <objbase.h>
 #include <shellapi.h>

@@ -2,8 +2,8 @@
 // control: outputs end empty or holding a text the writer could have made,
 // and every output box is written by the pass, none left from before it.
 #include "core/conversion.h"
-#include "support/memory_fields.h"
 #include "fuzz/written_text.h"
+#include "support/memory_fields.h"
 
 #include <cstdint>
 #include <set>

@@ -44,10 +44,8 @@ struct ControlSet {
 
     // Where every control has one handle type: the member of a table row's
     // control, and the control of a field.
-    Box& at(const ControlRow& row)
-        requires std::same_as<Box, Selector> && std::same_as<Box, Button> &&
-                 std::same_as<Box, Label>
-    {
+    Box& at(const ControlRow& row) requires std::same_as<Box, Selector> &&
+        std::same_as<Box, Button> && std::same_as<Box, Label> {
         switch (row.kind) {
         case Kind::Label:
             return labelMember(row.fixed);
@@ -60,9 +58,7 @@ struct ControlSet {
         }
         return boxMember(row.control, row.index);
     }
-    Box at(Field field) const
-        requires std::same_as<Box, Selector>
-    {
+    Box at(Field field) const requires std::same_as<Box, Selector> {
         return isSelector(field.control) ? selectorSlot(*this, field.control)
                                          : boxSlot(*this, field.control, field.index);
     }

@@ -86,7 +86,7 @@ struct ControlRow {
     std::string_view toolTip;
     std::string accessibleName;
 
-    bool isDefault;               // the button Enter presses: "="
+    bool isDefault; // the button Enter presses: "="
 
     // "Text3(7)", "Combo1", "Label4".
     std::string objectName() const;

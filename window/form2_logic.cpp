@@ -56,7 +56,8 @@ std::size_t fieldNumber(Field field) {
 }
 
 char decimalSeparatorOf(char32_t codePoint) {
-    const bool plain = codePoint > U' ' && codePoint < 127 && (codePoint < U'0' || codePoint > U'9');
+    const bool plain =
+        codePoint > U' ' && codePoint < 127 && (codePoint < U'0' || codePoint > U'9');
     return plain ? static_cast<char>(codePoint) : '.';
 }
 
@@ -120,7 +121,6 @@ Form2Logic::Form2Logic(FormView& view, char decimalSeparator)
     : view_(view), separator_(decimalSeparator), states_(allFields().size()),
       looks_(allFields().size()) {}
 
-
 std::string Form2Logic::outOfRangeTip() const {
     return texts::outOfRange(writeNumber(std::numeric_limits<double>::max(), separator_));
 }
@@ -152,7 +152,8 @@ void Form2Logic::update(Field field) {
 std::string Form2Logic::reason(std::size_t quantity) const {
     const Quantity& q = quantities.at(quantity);
     for (Control control : {q.selector, q.values, q.unitNames})
-        for (int i = control == q.unitNames ? 1 : 0; i <= (control == q.selector ? 0 : q.rows()); ++i)
+        for (int i = control == q.unitNames ? 1 : 0; i <= (control == q.selector ? 0 : q.rows());
+             ++i)
             if (const Look& shown = look({control, i}); shown.background == Tint::Mark)
                 return shown.toolTip;
     return outOfDate_[quantity] ? std::string(texts::outOfDate) : std::string();
@@ -165,7 +166,8 @@ void Form2Logic::load() {
     }
     for (const Quantity& q : quantities) {
         for (int i = 1; i <= q.rows(); ++i) {
-            states_[fieldNumber({q.unitNames, i})].tip = spoken(q.units[static_cast<std::size_t>(i - 1)]);
+            states_[fieldNumber({q.unitNames, i})].tip =
+                spoken(q.units[static_cast<std::size_t>(i - 1)]);
             update({q.unitNames, i});
         }
     }

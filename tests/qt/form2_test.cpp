@@ -1,5 +1,5 @@
-#include "window/qt/application.h"
 #include "window/controls.h"
+#include "window/qt/application.h"
 #include "window/qt/form2.h"
 
 #include <QAbstractItemView>
@@ -219,8 +219,8 @@ private slots:
                                  static_cast<unsigned char>(c.blue())};
         };
         const QPalette unit = darkForm.Text4[3]->palette();
-        QVERIFY(quintora::contrast(rgb(unit.color(QPalette::Text)), rgb(unit.color(QPalette::Base))) >=
-                4.5);
+        QVERIFY(quintora::contrast(rgb(unit.color(QPalette::Text)),
+                                   rgb(unit.color(QPalette::Base))) >= 4.5);
     }
 
     void equalsGivesTheThirtyOneTexts() {

@@ -1,9 +1,9 @@
 // Thousands of rounds of random typing and "=" presses with a fixed seed:
 // the window survives every one, outputs are always empty or number texts,
 // and a pass never alters what the user typed.
+#include "core/number.h"
 #include "window/qt/application.h"
 #include "window/qt/form2.h"
-#include "core/number.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -125,8 +125,8 @@ SystemColours systemColours(const QWidget* widget) {
 // focus, as if hovered; any other hides what an earlier one showed.
 void showReason(QWidget* widget, const Look& look) {
     if (look.needsAttention())
-        QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())),
-                           qstring(look.toolTip), widget);
+        QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())), qstring(look.toolTip),
+                           widget);
     else
         QToolTip::hideText();
 }

@@ -83,7 +83,8 @@ void Form2::tellReasons() {
         if (reason == reasons_[q])
             continue;
         reasons_[q] = std::move(reason);
-        pageSetReason(static_cast<int>(q), reasons_[q].data(), static_cast<int>(reasons_[q].size()));
+        pageSetReason(static_cast<int>(q), reasons_[q].data(),
+                      static_cast<int>(reasons_[q].size()));
     }
 }
 

@@ -65,9 +65,7 @@ public:
     std::string text(Field) const override { return {}; }
     void setText(Field, std::string_view) override {}
     bool fits(Field, std::string_view) const override { return true; }
-    void setLook(Field f, const Look& look) override {
-        looks[fieldNumber(f)] = look;
-    }
+    void setLook(Field f, const Look& look) override { looks[fieldNumber(f)] = look; }
     void showError(std::string_view) override {}
     std::map<std::size_t, Look> looks;
 };
@@ -93,9 +91,9 @@ std::string cssId(std::string_view id) {
 // The desktop layout: the window at its twips, 15 to a CSS pixel.
 std::string desktopPlace(const ControlRow& row) {
     const PixelRect r = row.pixels();
-    return cssId(placedId(row)) + "{left:" + std::to_string(r.x) + "px;top:" +
-           std::to_string(r.y) + "px;width:" + std::to_string(r.width) + "px;height:" +
-           std::to_string(r.height) + "px}\n";
+    return cssId(placedId(row)) + "{left:" + std::to_string(r.x) + "px;top:" + std::to_string(r.y) +
+           "px;width:" + std::to_string(r.width) + "px;height:" + std::to_string(r.height) +
+           "px}\n";
 }
 
 // The phone layout: the quantities one below the other, each its heading,
@@ -184,13 +182,12 @@ std::string control(const ControlRow& row, const StartLooks& start, int firstTab
     const std::string keyboard = input ? " inputmode=\"decimal\" enterkeyhint=\"go\"" : "";
     const std::string readOnly =
         row.kind == Kind::TextBox && !input ? " data-read-only-on-phone" : "";
-    const std::string box = "<input" + id + " data-field=\"" + std::to_string(number) + "\"" +
-                            " data-quantity=\"" + std::to_string(quantityNumberOf(row.control)) +
-                            "\"" +
-                            (tinted ? attribute("data-tint", tintName(look->background)) : "") +
-                            attribute("value", row.text) + spoken +
-                            attribute("title", look ? look->toolTip : std::string()) + asTyped +
-                            keyboard + readOnly;
+    const std::string box =
+        "<input" + id + " data-field=\"" + std::to_string(number) + "\"" + " data-quantity=\"" +
+        std::to_string(quantityNumberOf(row.control)) + "\"" +
+        (tinted ? attribute("data-tint", tintName(look->background)) : "") +
+        attribute("value", row.text) + spoken +
+        attribute("title", look ? look->toolTip : std::string()) + asTyped + keyboard + readOnly;
     if (row.kind == Kind::TextBox)
         return box + ">";
     std::string list =
@@ -198,8 +195,7 @@ std::string control(const ControlRow& row, const StartLooks& start, int firstTab
         attribute("aria-label", std::string(texts::unitList) + ": " + row.accessibleName) + ">";
     for (const Unit& unit : q.units)
         list += "<option" + attribute("title", unit.spoken) +
-                (unit.name == row.text ? " selected" : "") + ">" + escaped(unit.name) +
-                "</option>";
+                (unit.name == row.text ? " selected" : "") + ">" + escaped(unit.name) + "</option>";
     return "<span class=\"selector\"" + attribute("id", placedId(row)) + ">" + box + ">" + list +
            "</select></span>";
 }
@@ -230,8 +226,8 @@ int main() {
         if (row->kind == Kind::ComboBox) {
             const int q = quantityNumberOf(row->control);
             controls += reasonLine(static_cast<std::size_t>(q)) + "\n";
-            phone += "#reason-" + std::to_string(q) + "{order:" + std::to_string(groupOrder(q) + 3) +
-                     ";grid-column:1/-1}\n";
+            phone += "#reason-" + std::to_string(q) +
+                     "{order:" + std::to_string(groupOrder(q) + 3) + ";grid-column:1/-1}\n";
         }
     }
     for (const ControlRow& row : table)
@@ -267,20 +263,20 @@ int main() {
         "px;--theme:" + hex(themeColour) + ";--page:" + hex(pageBackground);
 
     const std::map<std::string, std::string> fills{
-        {"CAPTION", escaped(texts::caption)},
-        {"CONTROLS", controls},
-        {"DESCRIPTION", escaped(QUINTORA_DESCRIPTION)},
-        {"ENDED", escaped(texts::ended)},
-        {"NAME", escaped(QUINTORA_PRODUCT_NAME)},
-        {"NEEDS_SCRIPT", escaped(texts::needsScript)},
-        {"OK", escaped(texts::ok)},
-        {"PAGE", hex(pageBackground)},
-        {"PHONE", phone},
-        {"PLACES", places},
-        {"START_FAILED", escaped(texts::startFailed)},
-        {"START_AGAIN", escaped(texts::startAgain)},
-        {"THEME", hex(themeColour)},
-        {"VARIABLES", variables},
+        {"CAPTION",      escaped(texts::caption)       },
+        {"CONTROLS",     controls                      },
+        {"DESCRIPTION",  escaped(QUINTORA_DESCRIPTION) },
+        {"ENDED",        escaped(texts::ended)         },
+        {"NAME",         escaped(QUINTORA_PRODUCT_NAME)},
+        {"NEEDS_SCRIPT", escaped(texts::needsScript)   },
+        {"OK",           escaped(texts::ok)            },
+        {"PAGE",         hex(pageBackground)           },
+        {"PHONE",        phone                         },
+        {"PLACES",       places                        },
+        {"START_FAILED", escaped(texts::startFailed)   },
+        {"START_AGAIN",  escaped(texts::startAgain)    },
+        {"THEME",        hex(themeColour)              },
+        {"VARIABLES",    variables                     },
     };
     const std::string in{std::istreambuf_iterator<char>(std::cin), {}};
     std::string out;

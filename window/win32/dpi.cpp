@@ -38,8 +38,8 @@ HFONT createFont(const TypeFace& face, UINT dpi) {
     font.lfQuality = CLEARTYPE_QUALITY;
     // "MS Sans Serif" is a bitmap font on Windows, in a few sizes only: the
     // TrueType face made to its metrics scales with the dpi.
-    const std::wstring family =
-        widen(face.family == fontOf(FontRole::Normal).family ? fallbackFamilies.front() : face.family);
+    const std::wstring family = widen(
+        face.family == fontOf(FontRole::Normal).family ? fallbackFamilies.front() : face.family);
     family.copy(font.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
 }

@@ -10,7 +10,6 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace quintora {
 
@@ -142,9 +141,13 @@ void Form2::setIcons() {
     using MetricFn = int(WINAPI*)(int, UINT);
     const auto metric = reinterpret_cast<MetricFn>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
-    const auto size = [&](int which) { return metric ? metric(which, dpi_) : GetSystemMetrics(which); };
-    const int sizes[2][2] = {{size(SM_CXICON), size(SM_CYICON)},
-                             {size(SM_CXSMICON), size(SM_CYSMICON)}};
+    const auto size = [&](int which) {
+        return metric ? metric(which, dpi_) : GetSystemMetrics(which);
+    };
+    const int sizes[2][2] = {
+        {size(SM_CXICON),   size(SM_CYICON)  },
+        {size(SM_CXSMICON), size(SM_CYSMICON)}
+    };
     for (std::size_t i = 0; i < icons_.size(); ++i) {
         HICON icon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
                                                    sizes[i][0], sizes[i][1], 0));
@@ -233,10 +236,10 @@ HWND Form2::createControl(const ControlRow& row, int id) {
                                child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, r.x, r.y, r.width,
                                r.height, window_, menu, instance_, nullptr);
     case Kind::Button:
-        return CreateWindowExW(
-            0, L"BUTTON", text.c_str(),
-            child | WS_TABSTOP | (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-            r.x, r.y, r.width, r.height, window_, menu, instance_, nullptr);
+        return CreateWindowExW(0, L"BUTTON", text.c_str(),
+                               child | WS_TABSTOP |
+                                   (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                               r.x, r.y, r.width, r.height, window_, menu, instance_, nullptr);
     case Kind::ComboBox: {
         HWND combo =
             CreateWindowExW(0, L"COMBOBOX", nullptr,
@@ -363,10 +366,10 @@ LRESULT Form2::colour(HDC dc, HWND control) {
         p = placedOf(GetParent(control)); // the edit field of a selector
     if (!p || p->row->kind == Kind::Label || p->row->kind == Kind::Button)
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    const SystemColours system{rgbOf(GetSysColor(COLOR_WINDOW)), rgbOf(GetSysColor(COLOR_WINDOWTEXT)),
-                               rgbOf(GetSysColor(COLOR_HIGHLIGHT)),
-                               rgbOf(GetSysColor(COLOR_HIGHLIGHTTEXT)),
-                               rgbOf(GetSysColor(COLOR_GRAYTEXT))};
+    const SystemColours system{
+        rgbOf(GetSysColor(COLOR_WINDOW)), rgbOf(GetSysColor(COLOR_WINDOWTEXT)),
+        rgbOf(GetSysColor(COLOR_HIGHLIGHT)), rgbOf(GetSysColor(COLOR_HIGHLIGHTTEXT)),
+        rgbOf(GetSysColor(COLOR_GRAYTEXT))};
     const Paint paint = paintOf(logic_->look(p->row->field()), system, highContrast_);
     SetTextColor(dc, colorOf(paint.text));
     SetBkColor(dc, colorOf(paint.background));

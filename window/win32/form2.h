@@ -87,10 +87,10 @@ private:
     HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
-    HWND focusTip_ = nullptr;         // the reason of the box with the focus
+    HWND focusTip_ = nullptr; // the reason of the box with the focus
     IAccPropServices* accessibility_ = nullptr;
     bool highContrast_ = false;
-    std::array<HICON, 2> icons_{};    // big and small, at the window's dpi
+    std::array<HICON, 2> icons_{}; // big and small, at the window's dpi
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<ControlRow> table_;
     std::vector<Placed> placed_;

@@ -45,16 +45,16 @@ void Form2::addToolTips() {
         const std::wstring tip =
             widen(isField ? logic_->look(p.row->field()).toolTip : std::string(p.row->toolTip));
         for (HWND tipped : spokenWindows(p)) {
-            TOOLINFOW tool =
-                toolFor(window_, reinterpret_cast<UINT_PTR>(tipped), tip, TTF_IDISHWND | TTF_SUBCLASS);
+            TOOLINFOW tool = toolFor(window_, reinterpret_cast<UINT_PTR>(tipped), tip,
+                                     TTF_IDISHWND | TTF_SUBCLASS);
             SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
     // The reason of the box with the focus, placed by the window itself.
-    focusTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                instance_, nullptr);
+    focusTip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     TOOLINFOW tool = toolFor(window_, 0, L"", TTF_TRACK | TTF_ABSOLUTE);
     SendMessageW(focusTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     scaleToolTips();
@@ -80,9 +80,8 @@ void Form2::nameForScreenReaders() {
     for (const Placed& p : placed_) {
         const bool isField = p.row->kind == Kind::TextBox || p.row->kind == Kind::ComboBox;
         for (HWND spoken : spokenWindows(p)) {
-            accessibility_->SetHwndPropStr(spoken, static_cast<DWORD>(OBJID_CLIENT),
-                                           CHILDID_SELF, PROPID_ACC_NAME,
-                                           widen(p.row->accessibleName).c_str());
+            accessibility_->SetHwndPropStr(spoken, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                           PROPID_ACC_NAME, widen(p.row->accessibleName).c_str());
             if (isField) // the looks of start-up, given before the service was there
                 describe(spoken, widen(logic_->look(p.row->field()).toolTip));
         }
