@@ -48,11 +48,15 @@ Rgb textOn(Rgb tint, Rgb systemText) {
 }
 
 // Greyed text: as near the background as it may come and still be read.
+// The contrast only falls on the way, so the last part that passes is
+// found by halving.
 Rgb greyed(Rgb text, Rgb background) {
-    int part = 0;
-    while (part < 255 && contrast(toward(text, background, part + 1), background) >= enough)
-        ++part;
-    return toward(text, background, part);
+    int passes = 0, fails = 256;
+    while (fails - passes > 1) {
+        const int part = (passes + fails) / 2;
+        (contrast(toward(text, background, part), background) >= enough ? passes : fails) = part;
+    }
+    return toward(text, background, passes);
 }
 
 } // namespace

@@ -213,14 +213,18 @@ private slots:
         QApplication::setPalette(dark);
         Form2 darkForm;
         QApplication::setPalette(before);
-        const auto rgb = [](const QColor& c) {
-            return quintora::Rgb{static_cast<unsigned char>(c.red()),
-                                 static_cast<unsigned char>(c.green()),
-                                 static_cast<unsigned char>(c.blue())};
-        };
         const QPalette unit = darkForm.Text4[3]->palette();
-        QVERIFY(quintora::contrast(rgb(unit.color(QPalette::Text)),
-                                   rgb(unit.color(QPalette::Base))) >= 4.5);
+        QVERIFY(quintora::contrast(quintora::rgbOf(unit.color(QPalette::Text)),
+                                   quintora::rgbOf(unit.color(QPalette::Base))) >= 4.5);
+    }
+
+    void aMarkedBoxWithTheFocusShowsWhy() {
+        typeInto(form->Combo1, "kgf");
+        form->Command1->click();
+        form->Combo1->lineEdit()->setFocus();
+        QTRY_COMPARE(QToolTip::text(), QString("Unidade desconhecida"));
+        form->Text1[0]->setFocus();
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     void equalsGivesTheThirtyOneTexts() {

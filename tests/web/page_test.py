@@ -75,6 +75,7 @@ class Page(unittest.TestCase):
         self.assertEqual(self.box("Text3(3)").get_attribute("value"), "")
         self.assertEqual(self.box("Text4(3)").get_attribute("data-tint"), "mark")
         self.assertEqual(self.box("Text4(3)").get_attribute("title"), "Unidade desconhecida")
+        self.assertEqual(self.box("focus-reason").text, "Unidade desconhecida")  # has the focus
 
     def test_an_overflow_is_reported_in_a_dialog_and_the_page_goes_on(self):
         self.open()

@@ -17,7 +17,7 @@ done
 python3 make-ico.py quintora.ico quintora-32.png quintora-256.png "$work"/{16,20,24,32,40,48,64}.png
 python3 icon-to-header.py quintora-32.png ../qt/icon_data.h
 # A phone crops a home-screen icon to its own shape: the maskable one keeps
-# the drawing inside the middle 80 %, on the icon's own blue.
+# the drawing inside the middle 80 %, on the icon's own blue (its first fill).
 rsvg-convert -w 384 -h 384 quintora.svg >"$work/maskable.png"
-convert -size 512x512 xc:'#1f4e79' "$work/maskable.png" -gravity center -composite -depth 8 \
+convert -size 512x512 xc:"$(grep -o 'fill="#[0-9a-f]*"' quintora.svg | head -1 | cut -d'"' -f2)" "$work/maskable.png" -gravity center -composite -depth 8 \
     PNG32:quintora-maskable-512.png

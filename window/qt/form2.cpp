@@ -34,6 +34,11 @@ QColor qcolor(Rgb rgb) {
     return {rgb.red, rgb.green, rgb.blue};
 }
 
+Rgb rgbOf(const QColor& colour) {
+    return {static_cast<unsigned char>(colour.red()), static_cast<unsigned char>(colour.green()),
+            static_cast<unsigned char>(colour.blue())};
+}
+
 QString qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -112,11 +117,7 @@ char localeSeparator() {
 
 SystemColours systemColours(const QWidget* widget) {
     const QPalette standard = QApplication::palette(widget);
-    const auto rgb = [&standard](QPalette::ColorRole role) {
-        const QColor c = standard.color(role);
-        return Rgb{static_cast<unsigned char>(c.red()), static_cast<unsigned char>(c.green()),
-                   static_cast<unsigned char>(c.blue())};
-    };
+    const auto rgb = [&standard](QPalette::ColorRole role) { return rgbOf(standard.color(role)); };
     return {rgb(QPalette::Base), rgb(QPalette::Text), rgb(QPalette::Highlight),
             rgb(QPalette::HighlightedText), rgb(QPalette::PlaceholderText)};
 }

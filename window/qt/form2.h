@@ -33,6 +33,7 @@ class QStyle;
 namespace quintora {
 
 QColor qcolor(Rgb rgb);
+Rgb rgbOf(const QColor& colour);
 QString qstring(std::string_view text);
 // Width a line edit has for its text: inside its frame and Qt's margins.
 int textRoom(const QLineEdit* edit);

@@ -48,16 +48,24 @@ std::string hex(Rgb rgb) {
     return text;
 }
 
+// The window's family and its fallbacks, as CSS names them.
+std::string families() {
+    std::string list = "\"" + std::string(fontOf(FontRole::Normal).family) + "\"";
+    for (std::string_view family : fallbackFamilies)
+        list += family.find(' ') == family.npos ? ", " + std::string(family)
+                                                : ", \"" + std::string(family) + "\"";
+    return list + ", sans-serif";
+}
+
 std::string font(FontRole role) {
     const TypeFace face = fontOf(role);
     char size[32];
     std::snprintf(size, sizeof size, "%gpt", face.points);
-    std::string families = "\"" + std::string(face.family) + "\"";
-    for (std::string_view family : fallbackFamilies)
-        families += family.find(' ') == family.npos ? ", " + std::string(family)
-                                                    : ", \"" + std::string(family) + "\"";
-    return std::string(face.bold ? "bold " : "") + size + " " + families + ", sans-serif";
+    return std::string(face.bold ? "bold " : "") + size + " var(--family)";
 }
+
+// The screens that get the phone layout: a phone held upright.
+constexpr const char* phoneMedia = "(max-width: 600px)";
 
 // The looks Form2Logic gives the fields before the window is first shown.
 class StartLooks : public FormView {
@@ -256,8 +264,8 @@ int main() {
         ";--out-of-date-on-mark:" + hex(paint(Tint::Mark, true, light).text) +
         ";--dark-box:" + hex(darkBox) +
         ";--dark-out-of-date:" + hex(paint(Tint::Plain, true, dark).text) +
-        ";--window-font:" + font(FontRole::Normal) + ";--heading-font:" + font(FontRole::Heading) +
-        ";--equals-font:" + font(FontRole::Equals) +
+        ";--family:" + families() + ";--window-font:" + font(FontRole::Normal) +
+        ";--heading-font:" + font(FontRole::Heading) + ";--equals-font:" + font(FontRole::Equals) +
         ";--width:" + std::to_string(twipsToPixels(clientWidth)) +
         "px;--height:" + std::to_string(twipsToPixels(clientHeight)) +
         "px;--theme:" + hex(themeColour) + ";--page:" + hex(pageBackground);
@@ -272,6 +280,7 @@ int main() {
         {"OK",           escaped(texts::ok)            },
         {"PAGE",         hex(pageBackground)           },
         {"PHONE",        phone                         },
+        {"PHONE_MEDIA",  phoneMedia                    },
         {"PLACES",       places                        },
         {"START_FAILED", escaped(texts::startFailed)   },
         {"START_AGAIN",  escaped(texts::startAgain)    },

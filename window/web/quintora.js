@@ -13,7 +13,7 @@
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   const measure = document.createElement('canvas').getContext('2d');
-  const phone = matchMedia('(max-width: 600px)');
+  const phone = matchMedia(document.documentElement.dataset.phone); // the phone layout's
   const bytes = (at, length) => new Uint8Array(module.memory.buffer, at, length);
   const text = (at, length) => decoder.decode(bytes(at, length));
 
@@ -22,6 +22,20 @@
     measure.font = style.font;
     const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
     return measure.measureText(value).width <= room;
+  }
+
+  // On the desktop layout a marked or greyed box with the keyboard focus
+  // shows why under it, as if hovered; a phone has its reason lines.
+  function showReason(box) {
+    const tip = document.getElementById('focus-reason');
+    const reason = box && !phone.matches &&
+      (box.dataset.tint === 'mark' || box.hasAttribute('data-out-of-date')) ? box.title : '';
+    tip.hidden = !reason;
+    if (!reason) return;
+    const placed = box.closest('.selector') || box;
+    tip.textContent = reason;
+    tip.style.left = `${placed.offsetLeft}px`;
+    tip.style.top = `${placed.offsetTop + placed.offsetHeight}px`;
   }
 
   // On a phone a result too long for its row takes the whole row.
@@ -57,6 +71,7 @@
       // A marked or greyed box is described by its quantity's reason line.
       if (tint === 'mark' || outOfDate === 1) box.setAttribute('aria-describedby', `reason-${box.dataset.quantity}`);
       else box.removeAttribute('aria-describedby');
+      if (box === document.activeElement) showReason(box);
     },
     showError(at, length) { show(text(at, length)); },
     setReason(quantity, at, length) {
@@ -124,7 +139,9 @@
     fields.forEach((box, field) => box.addEventListener('input', () => edited(field)));
     form.addEventListener('focusin', event => {
       if (event.target.dataset.field || event.target.tagName === 'SELECT') lastField = event.target;
+      showReason(event.target);
     });
+    form.addEventListener('focusout', () => showReason(null));
     for (const list of form.querySelectorAll('.selector select')) {
       const box = list.parentElement.querySelector('input');
       // The list shows the unit typed, so that picking another always counts.

@@ -18,8 +18,9 @@ UINT dpiOf(HWND hwnd) {
     return dpi;
 }
 
-SIZE frameFor(int width, int height, DWORD style, UINT dpi) {
-    RECT rect{0, 0, width, height};
+SIZE frameFor(DWORD style, UINT dpi) {
+    RECT rect{0, 0, twipsToPixels(clientWidth, static_cast<int>(dpi)),
+              twipsToPixels(clientHeight, static_cast<int>(dpi))};
     using AdjustFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     const auto adjust = reinterpret_cast<AdjustFn>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));

@@ -13,8 +13,9 @@ namespace quintora {
 
 // The monitor's dpi for a window (Windows 10 on), or the system's.
 UINT dpiOf(HWND hwnd);
-// The whole window's size for a client area of `width` x `height` at `dpi`.
-SIZE frameFor(int width, int height, DWORD style, UINT dpi);
+// The whole window's size, with a frame of `style`, for the client area at
+// its twips at `dpi`.
+SIZE frameFor(DWORD style, UINT dpi);
 // A font of the window's at `dpi`.
 HFONT createFont(const TypeFace& face, UINT dpi);
 

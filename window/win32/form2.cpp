@@ -123,9 +123,7 @@ Form2::Form2(HINSTANCE instance)
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                     instance, this);
     dpi_ = dpiOf(window_);
-    const SIZE frame =
-        frameFor(twipsToPixels(clientWidth, static_cast<int>(dpi_)),
-                 twipsToPixels(clientHeight, static_cast<int>(dpi_)), WS_OVERLAPPEDWINDOW, dpi_);
+    const SIZE frame = frameFor(WS_OVERLAPPEDWINDOW, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     setIcons();
@@ -418,10 +416,7 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : firstFocus());
         return 0;
     case WM_GETDPISCALEDSIZE: { // the frame that keeps the client area at its twips
-        const UINT dpi = static_cast<UINT>(wParam);
-        *reinterpret_cast<SIZE*>(lParam) =
-            frameFor(twipsToPixels(clientWidth, static_cast<int>(dpi)),
-                     twipsToPixels(clientHeight, static_cast<int>(dpi)), WS_OVERLAPPEDWINDOW, dpi);
+        *reinterpret_cast<SIZE*>(lParam) = frameFor(WS_OVERLAPPEDWINDOW, static_cast<UINT>(wParam));
         return TRUE;
     }
     case WM_DPICHANGED: {
