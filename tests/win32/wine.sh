@@ -17,15 +17,16 @@ start() {
     pid=$!
     trap 'kill $pid 2>/dev/null || true' EXIT
     # Searched for until found and settled; a search fails when a window it
-    # lists, such as one of the last program's, goes away meanwhile.
+    # lists, such as one of the last program's, goes away meanwhile. A first
+    # start in a new Wine prefix on a slow machine can take minutes.
     local geometry="" tries=0
-    until [ -n "$geometry" ] || [ $tries -ge 150 ]; do
+    until [ -n "$geometry" ] || [ $tries -ge 450 ]; do
         sleep 0.4
         tries=$((tries + 1))
         window=$(xdotool search --onlyvisible --name "$caption" 2>/dev/null | head -1) || true
         [ -n "$window" ] && geometry=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null) || true
     done
-    [ -n "$geometry" ] || fail "no window of $1"
+    [ -n "$geometry" ] || { shown_windows; fail "no window of $1"; }
     eval "$geometry"
     left=$(((WIDTH - ${client_width:-430}) / 2))
     top=$((HEIGHT - ${client_height:-350} - left))
@@ -39,3 +40,13 @@ ended() {
     [ "$status" -eq 0 ] || { echo "$1 ended the program with status $status"; exit 1; }
 }
 fail() { echo "FAILED: $*"; exit 1; }
+# What is on the display and which Wine processes run, for a failure's report.
+shown_windows() {
+    echo "windows shown:"
+    local w
+    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "  $(xdotool getwindowname "$w" 2>/dev/null)"
+    done
+    kill -0 "$pid" 2>/dev/null && echo "the program still runs" || echo "the program has ended"
+    ps -eo pid,etimes,args | grep -i '[.]exe' || true
+}
