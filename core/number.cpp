@@ -128,33 +128,77 @@ Reading readNumber(std::string_view text, char decimalSeparator) {
     return {negative ? -value : value, whole};
 }
 
+namespace {
+
+// The first `count` significant digits of a finite, nonzero `magnitude`,
+// cut rather than rounded, and the power of ten of the first. A double is
+// m·2^e with m and e whole; its decimal digits are those of the whole number
+// m·2^e, or of m·5^-e when e < 0 (the value being that over 10^-e), which is
+// kept in base 10^9, low part first.
+int exactDigits(double magnitude, char* digits, int count) {
+    int e = 0;
+    auto m = static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &e), 53));
+    e -= 53;
+    while (e < 0 && m % 2 == 0) {
+        m /= 2;
+        ++e;
+    }
+    constexpr std::uint32_t base = 1000000000;
+    // m < 2^53 and 5^1074 < 10^751 take at most 86 parts of nine digits.
+    std::array<std::uint32_t, 88> parts{};
+    parts[0] = static_cast<std::uint32_t>(m % base);
+    parts[1] = static_cast<std::uint32_t>(m / base);
+    std::size_t used = parts[1] != 0 ? 2 : 1;
+    const auto multiply = [&](std::uint32_t factor) {
+        std::uint64_t carry = 0;
+        for (std::size_t i = 0; i < used; ++i) {
+            carry += std::uint64_t{parts[i]} * factor;
+            parts[i] = static_cast<std::uint32_t>(carry % base);
+            carry /= base;
+        }
+        while (carry != 0) {
+            parts[used++] = static_cast<std::uint32_t>(carry % base);
+            carry /= base;
+        }
+    };
+    // Powers of 2 and 5 in steps whose product with a part fits 64 bits.
+    const bool negativeE = e < 0;
+    for (int left = negativeE ? -e : e; left > 0; left -= 13) {
+        const int step = std::min(left, 13);
+        std::uint32_t factor = 1;
+        for (int i = 0; i < step; ++i)
+            factor *= negativeE ? 5 : 2;
+        multiply(factor);
+    }
+    // The digits, the highest part without its leading zeros.
+    char top[10];
+    const int topLength =
+        static_cast<int>(std::to_chars(top, top + sizeof top, parts[used - 1]).ptr - top);
+    int n = std::min(topLength, count);
+    std::copy_n(top, n, digits);
+    for (std::size_t i = used - 1; i-- > 0 && n < count;) {
+        for (std::uint32_t unit = base / 10; unit > 0 && n < count; unit /= 10)
+            digits[n++] = static_cast<char>('0' + parts[i] / unit % 10);
+    }
+    std::fill(digits + n, digits + count, '0');
+    const int allDigits = topLength + 9 * static_cast<int>(used - 1);
+    return allDigits - 1 + (negativeE ? e : 0);
+}
+
+} // namespace
+
 std::size_t writeNumber(double value, char decimalSeparator, char* out) {
     if (value == 0.0) { // also -0.0, which is shown as "0"
         out[0] = '0';
         return 1;
     }
     constexpr int shown = 15;
-    // Seventeen correctly rounded digits decide the rounding to fifteen,
-    // except when they end in "50", which may hide a tie or a near miss.
-    char sci[40];
-    const char* sciEnd =
-        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, shown + 1).ptr;
-    const bool negative = sci[0] == '-';
-    const char* p = sci + (negative ? 1 : 0);
-    char digits[shown + 2];
-    digits[0] = p[0];
-    std::copy_n(p + 2, shown + 1, digits + 1);
-    int exponent = 0;
-    std::from_chars(p + shown + 4 + (p[shown + 4] == '+' ? 1 : 0), sciEnd, exponent);
-
-    const int tail = (digits[shown] - '0') * 10 + (digits[shown + 1] - '0');
-    bool roundUp = tail > 50;
-    if (tail == 50) {
-        // Exact digits: a tie rounds away from zero.
-        char exact[800];
-        std::to_chars(exact, exact + sizeof exact, value, std::chars_format::scientific, 770);
-        roundUp = exact[(negative ? 1 : 0) + shown + 1] >= '5';
-    }
+    // The exact digits decide: the sixteenth rounds the fifteenth, a tie
+    // away from zero.
+    const bool negative = value < 0;
+    char digits[shown + 1];
+    int exponent = exactDigits(std::fabs(value), digits, shown + 1);
+    const bool roundUp = digits[shown] >= '5';
     if (roundUp) {
         int i = shown - 1;
         while (i >= 0 && digits[i] == '9')
