@@ -12,13 +12,14 @@
   let pending = new Uint8Array(0);
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
-  const measure = document.createElement('canvas').getContext('2d');
+  let measure = null; // a canvas's context, made when first needed
   const phone = matchMedia(document.documentElement.dataset.phone); // the phone layout's
   const bytes = (at, length) => new Uint8Array(module.memory.buffer, at, length);
   const text = (at, length) => decoder.decode(bytes(at, length));
 
   function fits(box, value) {
     const style = getComputedStyle(box);
+    measure ??= document.createElement('canvas').getContext('2d');
     measure.font = style.font;
     const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
     return measure.measureText(value).width <= room;
@@ -136,7 +137,9 @@
     });
     document.getElementById('Command2').addEventListener('click', end);
     document.getElementById('again').addEventListener('click', () => location.reload());
-    fields.forEach((box, field) => box.addEventListener('input', () => edited(field)));
+    form.addEventListener('input', event => {
+      if (event.target.dataset.field) edited(Number(event.target.dataset.field));
+    });
     form.addEventListener('focusin', event => {
       if (event.target.dataset.field || event.target.tagName === 'SELECT') lastField = event.target;
       showReason(event.target);
