@@ -14,10 +14,14 @@ class Site:
     """A site folder on a local port, as a static host serves it."""
 
     class Handler(http.server.SimpleHTTPRequestHandler):
+        headers_added = ()
+
         def end_headers(self):
             # Nothing from the browser's own cache: offline, only the page's
             # worker can answer.
             self.send_header("Cache-Control", "no-store")
+            for name, value in self.headers_added:
+                self.send_header(name, value)
             super().end_headers()
 
         def log_message(self, *args):
@@ -30,11 +34,12 @@ class Site:
             if not isinstance(sys.exc_info()[1], ConnectionError):
                 super().handle_error(request, client_address)
 
-    def __init__(self, folder, wasm_type="application/wasm"):
-        """`wasm_type`: the type the module is served with."""
+    def __init__(self, folder, wasm_type="application/wasm", headers=()):
+        """`wasm_type`: the type the module is served with; `headers`:
+        (name, value) pairs the host adds to every answer."""
         handler = functools.partial(type("Handler", (Site.Handler,), {
-            "extensions_map": {**Site.Handler.extensions_map, ".wasm": wasm_type}}),
-            directory=folder)
+            "extensions_map": {**Site.Handler.extensions_map, ".wasm": wasm_type},
+            "headers_added": headers}), directory=folder)
         self.server = Site.Server(("127.0.0.1", 0), handler)
         self.url = "http://127.0.0.1:%d/" % self.server.server_port
         threading.Thread(target=self.server.serve_forever, daemon=True).start()

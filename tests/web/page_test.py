@@ -3,8 +3,8 @@
 the initial texts, the 31 texts of the first "=", 25 KN.m, a marked unknown
 unit, an overflow dialog after which the page goes on, the decimal comma of
 "pt-BR", the page loading and converting offline after a first visit and
-from a host that serves the module with the wrong type; and on a phone, the
-layout made for a thumb.
+from a host that serves the module with the wrong type, a page that cannot
+start saying why; and on a phone, the layout made for a thumb.
 Usage: page_test.py SITE_FOLDER"""
 import os
 import sys
@@ -124,6 +124,18 @@ class Page(unittest.TestCase):
             wait_ready(driver)
             self.box("Command1", driver).click()
             self.assertEqual(self.rows("Text1", 4, driver), FORCE)
+        finally:
+            driver.quit()
+            site.stop()
+
+    def test_a_page_that_cannot_start_says_why(self):
+        # A host whose own policy forbids compiling WebAssembly.
+        site, driver = Site(SITE, headers=[("Content-Security-Policy", "script-src 'self'")]), browser()
+        try:
+            driver.get(site.url)
+            said = WebDriverWait(driver, 10).until(
+                lambda d: self.box("message", d).is_displayed() and self.box("message-text", d).text)
+            self.assertTrue(said.startswith("A página não pôde ser iniciada: WebAssembly"), said)
         finally:
             driver.quit()
             site.stop()

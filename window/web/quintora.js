@@ -179,7 +179,7 @@
       module.start(decimal);
     } catch (error) {
       module = null;
-      show(`${document.getElementById('start-failed').textContent}: ${error.message}`);
+      show(`${document.getElementById('start-failed').content.textContent}: ${error.message}`);
       return;
     }
     performance.mark('quintora-ready');
