@@ -34,12 +34,10 @@ class Site:
             if not isinstance(sys.exc_info()[1], ConnectionError):
                 super().handle_error(request, client_address)
 
-    def __init__(self, folder, wasm_type="application/wasm", headers=()):
-        """`wasm_type`: the type the module is served with; `headers`:
-        (name, value) pairs the host adds to every answer."""
-        handler = functools.partial(type("Handler", (Site.Handler,), {
-            "extensions_map": {**Site.Handler.extensions_map, ".wasm": wasm_type},
-            "headers_added": headers}), directory=folder)
+    def __init__(self, folder, headers=()):
+        """`headers`: (name, value) pairs the host adds to every answer."""
+        handler = functools.partial(type("Handler", (Site.Handler,), {"headers_added": headers}),
+                                    directory=folder)
         self.server = Site.Server(("127.0.0.1", 0), handler)
         self.url = "http://127.0.0.1:%d/" % self.server.server_port
         threading.Thread(target=self.server.serve_forever, daemon=True).start()

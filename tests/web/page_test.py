@@ -2,9 +2,9 @@
 """The real web page in headless Chromium, served from the built site folder:
 the initial texts, the 31 texts of the first "=", 25 KN.m, a marked unknown
 unit, an overflow dialog after which the page goes on, the decimal comma of
-"pt-BR", the page loading and converting offline after a first visit and
-from a host that serves the module with the wrong type, a page that cannot
-start saying why; and on a phone, the layout made for a thumb.
+"pt-BR", the page loading and converting offline after a first visit, a
+page that cannot start saying why; and on a phone, the layout made for a
+thumb.
 Usage: page_test.py SITE_FOLDER"""
 import os
 import sys
@@ -116,17 +116,6 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.rows("Text1", 4, driver), FORCE)
         finally:
             driver.quit()
-
-    def test_a_module_served_with_the_wrong_type_still_starts(self):
-        site, driver = Site(SITE, wasm_type="application/octet-stream"), browser()
-        try:
-            driver.get(site.url)
-            wait_ready(driver)
-            self.box("Command1", driver).click()
-            self.assertEqual(self.rows("Text1", 4, driver), FORCE)
-        finally:
-            driver.quit()
-            site.stop()
 
     def test_a_page_that_cannot_start_says_why(self):
         # A host whose own policy forbids compiling WebAssembly.
