@@ -1,5 +1,7 @@
 // The least a Win32 program can do to show a window of the same size: what
 // the start-up of quintora.exe is measured against, under Wine.
+#include "window/controls.h"
+
 #include <windows.h>
 
 namespace {
@@ -22,7 +24,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"BareWindow";
     RegisterClassExW(&windowClass);
-    RECT rect{0, 0, 430, 350};
+    RECT rect{0, 0, quintora::twipsToPixels(quintora::clientWidth),
+              quintora::twipsToPixels(quintora::clientHeight)};
     AdjustWindowRectEx(&rect, WS_OVERLAPPEDWINDOW, FALSE, 0);
     HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, rect.right - rect.left,

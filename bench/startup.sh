@@ -5,8 +5,9 @@
 set -euo pipefail
 build=${1:-build/default}
 runs=${2:-21}
-[ -n "${STARTUP_INNER:-}" ] || exec env STARTUP_INNER=1 QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/../support/window.sh"
+on_virtual_display 800x600 "$@"
 
 probe=$build/bench/startup_probe
 source "$(dirname "$0")/interleaved.sh"

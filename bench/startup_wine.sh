@@ -8,7 +8,8 @@ set -euo pipefail
 build=${1:-build/windows}
 probe=${2:-build/default/bench/startup_probe}
 runs=${3:-21}
-[ -n "${STARTUP_INNER:-}" ] || exec env STARTUP_INNER=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+source "$(dirname "$0")/../support/window.sh"
+on_virtual_display 800x600 "$@"
 
 export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1

@@ -1,6 +1,6 @@
 # Cross-builds the Windows program with Debian's mingw-w64 (posix threads).
 # Every executable is linked statically, so that it needs no DLL beyond
-# Windows' own; Wine runs what the tests build.
+# Windows' own; Wine runs what the build and the tests make.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triple x86_64-w64-mingw32)
@@ -13,4 +13,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Wine runs the build's tools and the tests' programs in a prefix of the
+# build's own, quietly, and without offering to install Mono or Gecko.
+set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
+    WINEDLLOVERRIDES=mscoree,mshtml= wine)

@@ -1,5 +1,6 @@
 #include "core/conversion.h"
 
+#include "core/check.h"
 #include "core/number.h"
 
 #include <cmath>
@@ -21,12 +22,18 @@ Stop overflowAt(Control control, int index) {
 
 } // namespace
 
-const Quantity& quantityOf(Control control) {
-    for (const Quantity& q : quantities) {
+std::size_t quantityNumber(Control control) {
+    for (std::size_t k = 0; k < quantities.size(); ++k) {
+        const Quantity& q = quantities[k];
         if (q.values == control || q.unitNames == control || q.selector == control)
-            return q;
+            return k;
     }
-    return quantities.front(); // every control belongs to one quantity
+    QUINTORA_CHECK(false, "a control that belongs to no quantity");
+    return 0;
+}
+
+const Quantity& quantityOf(Control control) {
+    return quantities[quantityNumber(control)];
 }
 
 std::optional<Stop> programa01(Module1& m, FieldSet& fields) {
@@ -38,8 +45,9 @@ std::optional<Stop> programa01(Module1& m, FieldSet& fields) {
         const Unit* unit = quantity.lookUp(m);
         fields.unitChecked(quantity.selector, 0, unit);
         inputKnown[k] = unit != nullptr;
-        const Reading reading = readNumber(fields.text(quantity.values, 0), separator);
-        fields.inputRead(quantity.values, reading);
+        const std::string input = fields.text(quantity.values, 0);
+        const Reading reading = readNumber(input, separator);
+        fields.inputRead(quantity.values, input, reading);
         const double value = inputKnown[k] ? reading.value * m.fator : 0.0;
         if (reading.overflow || std::isinf(value)) {
             emptyFrom(fields, 0, 1);

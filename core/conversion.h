@@ -30,9 +30,9 @@ public:
     // After each selector or unit-name box is looked up: the unit its name
     // stands for, or null when its quantity does not know the name.
     virtual void unitChecked(Control control, int index, const Unit* unit) = 0;
-    // After each input box is read: the number taken from it, and whether
-    // the whole text took part in it.
-    virtual void inputRead(Control control, const Reading& reading) = 0;
+    // After each input box is read: its text, the number taken from it, and
+    // whether the whole text took part in it.
+    virtual void inputRead(Control control, std::string_view text, const Reading& reading) = 0;
 };
 
 // One quantity's controls, in the order the pass visits them.
@@ -54,8 +54,9 @@ inline constexpr std::array<Quantity, 3> quantities{{
 }};
 // clang-format on
 
-// The quantity a control belongs to.
+// The quantity a control belongs to, and its place in `quantities`.
 const Quantity& quantityOf(Control control);
+std::size_t quantityNumber(Control control);
 
 // Where a pass stopped, and why: the input box (index 0) whose number, or
 // whose number in the base unit, is beyond the range of a double, or the

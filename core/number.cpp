@@ -47,84 +47,112 @@ private:
     std::size_t pos_ = 0;
 };
 
-} // namespace
-
-Reading readNumber(std::string_view text, char decimalSeparator) {
-    Cursor in(text);
-    bool negative = false, sawSign = false;
-    if (in.peek() == '+' || in.peek() == '-') {
-        negative = in.peek() == '-';
-        sawSign = true;
-        in.advance();
-    }
-
-    // Significant digits as an integer, scaled by 10^scale.
-    std::array<char, keptDigits + 1> digits;
+// The significant digits of a number as they are read: an integer, scaled
+// by 10^scale.
+struct Mantissa {
+    std::array<char, keptDigits + 1> digits; // one more for the sticky digit
     std::size_t count = 0;
     std::int64_t scale = 0;
-    bool sticky = false, sawDigit = false, sawSeparator = false;
-    for (;;) {
-        const char c = in.peek();
-        if (isDigit(c)) {
-            sawDigit = true;
-            if (count == 0 && c == '0') {
-                scale -= sawSeparator ? 1 : 0;
-            } else if (count < keptDigits) {
-                digits[count++] = c;
-                scale -= sawSeparator ? 1 : 0;
-            } else {
-                scale += sawSeparator ? 0 : 1;
-                sticky = sticky || c != '0';
-            }
-        } else if (!sawSeparator && c != '\0' && (c == '.' || c == decimalSeparator)) {
-            sawSeparator = true;
-        } else {
-            break;
-        }
-        in.advance();
-    }
-    if (!sawDigit)
-        return {0.0, in.atEnd() && !sawSign && !sawSeparator};
+    bool sticky = false; // a nonzero digit was dropped
+    bool sawDigit = false;
+    bool sawSeparator = false;
 
-    // An exponent counts only when at least one digit follows its marker.
-    const std::size_t beforeExponent = in.pos();
-    if (in.peek() == 'e' || in.peek() == 'E') {
-        in.advance();
-        bool negativeExponent = false;
-        if (in.peek() == '+' || in.peek() == '-') {
-            negativeExponent = in.peek() == '-';
-            in.advance();
-        }
-        if (isDigit(in.peek())) {
-            std::int64_t exponent = 0;
-            while (isDigit(in.peek())) {
-                exponent = std::min(exponent * 10 + (in.peek() - '0'), exponentLimit);
-                in.advance();
-            }
-            scale += negativeExponent ? -exponent : exponent;
+    void add(char c) {
+        sawDigit = true;
+        if (count == 0 && c == '0') {
+            scale -= sawSeparator ? 1 : 0;
+        } else if (count < keptDigits) {
+            digits[count++] = c;
+            scale -= sawSeparator ? 1 : 0;
         } else {
-            in.rewind(beforeExponent);
+            scale += sawSeparator ? 0 : 1;
+            sticky = sticky || c != '0';
         }
     }
-    const bool whole = in.atEnd();
 
-    double value = 0.0;
-    if (count > 0) {
+    // Correctly rounded however many digits; beyond the range of a double
+    // it gives infinity, below it zero.
+    double value() {
+        if (count == 0)
+            return 0.0;
         if (sticky) {
             digits[count++] = '1';
             --scale;
         }
-        scale = std::clamp(scale, -exponentLimit, exponentLimit);
         std::array<char, keptDigits + 16> buffer;
         char* end = std::copy_n(digits.data(), count, buffer.data());
         *end++ = 'e';
-        end = std::to_chars(end, buffer.data() + buffer.size(), scale).ptr;
-        // Correctly rounded however many digits; beyond the range of a
-        // double it gives infinity, below it zero.
+        end = std::to_chars(end, buffer.data() + buffer.size(),
+                            std::clamp(scale, -exponentLimit, exponentLimit))
+                  .ptr;
+        double value = 0.0;
         fast_float::from_chars(buffer.data(), end, value);
-        if (std::isinf(value))
-            return {0.0, whole, true};
+        return value;
     }
+};
+
+// A leading "+" or "-": whether there was one, and whether it was "-".
+bool readSign(Cursor& in, bool& negative) {
+    const char c = in.peek();
+    if (c != '+' && c != '-')
+        return false;
+    negative = c == '-';
+    in.advance();
+    return true;
+}
+
+// Digits with at most one decimal separator, "." or `decimalSeparator`.
+Mantissa readMantissa(Cursor& in, char decimalSeparator) {
+    Mantissa mantissa;
+    for (;;) {
+        const char c = in.peek();
+        if (isDigit(c))
+            mantissa.add(c);
+        else if (!mantissa.sawSeparator && c != '\0' && (c == '.' || c == decimalSeparator))
+            mantissa.sawSeparator = true;
+        else
+            break;
+        in.advance();
+    }
+    return mantissa;
+}
+
+// "E" or "e", an optional sign and digits: the power of ten they give. An
+// exponent counts only when at least one digit follows its marker; otherwise
+// nothing is read and the power is 0.
+std::int64_t readExponent(Cursor& in) {
+    const std::size_t before = in.pos();
+    if (in.peek() != 'e' && in.peek() != 'E')
+        return 0;
+    in.advance();
+    bool negative = false;
+    readSign(in, negative);
+    if (!isDigit(in.peek())) {
+        in.rewind(before);
+        return 0;
+    }
+    std::int64_t exponent = 0;
+    while (isDigit(in.peek())) {
+        exponent = std::min(exponent * 10 + (in.peek() - '0'), exponentLimit);
+        in.advance();
+    }
+    return negative ? -exponent : exponent;
+}
+
+} // namespace
+
+Reading readNumber(std::string_view text, char decimalSeparator) {
+    Cursor in(text);
+    bool negative = false;
+    const bool sawSign = readSign(in, negative);
+    Mantissa mantissa = readMantissa(in, decimalSeparator);
+    if (!mantissa.sawDigit)
+        return {0.0, in.atEnd() && !sawSign && !mantissa.sawSeparator};
+    mantissa.scale += readExponent(in);
+    const bool whole = in.atEnd();
+    const double value = mantissa.value();
+    if (std::isinf(value))
+        return {0.0, whole, true};
     return {negative ? -value : value, whole};
 }
 
@@ -185,6 +213,73 @@ int exactDigits(double magnitude, char* digits, int count) {
     return allDigits - 1 + (negativeE ? e : 0);
 }
 
+constexpr int shown = 15; // significant digits written
+
+// The digits a finite, nonzero `magnitude` is written with: the first 15,
+// rounded by the exact sixteenth (a tie away from zero), `used` of them
+// once trailing zeros are dropped, and the power of ten of the first.
+struct ShownDigits {
+    char digits[shown + 1];
+    int used;
+    int exponent;
+};
+
+ShownDigits shownDigits(double magnitude) {
+    ShownDigits s;
+    s.exponent = exactDigits(magnitude, s.digits, shown + 1);
+    if (s.digits[shown] >= '5') {
+        int i = shown - 1;
+        while (i >= 0 && s.digits[i] == '9')
+            s.digits[i--] = '0';
+        if (i >= 0) {
+            ++s.digits[i];
+        } else {
+            s.digits[0] = '1';
+            ++s.exponent;
+        }
+    }
+    // The very largest doubles round up to a text beyond the range of a
+    // double; they are cut instead, so that every written text reads back.
+    constexpr char largest[] = "179769313486231";
+    if (s.exponent == 308 && std::memcmp(s.digits, largest, shown) > 0)
+        std::memcpy(s.digits, largest, shown);
+    s.used = shown;
+    while (s.used > 1 && s.digits[s.used - 1] == '0')
+        --s.used;
+    return s;
+}
+
+// "0.00012", "12.5", "1500".
+char* writePlain(const ShownDigits& s, char decimalSeparator, char* o) {
+    if (s.exponent < 0) {
+        *o++ = '0';
+        *o++ = decimalSeparator;
+        o = std::fill_n(o, -s.exponent - 1, '0');
+        return std::copy_n(s.digits, s.used, o);
+    }
+    const int whole = s.exponent + 1;
+    o = std::copy_n(s.digits, std::min(s.used, whole), o);
+    if (s.used <= whole)
+        return std::fill_n(o, whole - s.used, '0');
+    *o++ = decimalSeparator;
+    return std::copy_n(s.digits + whole, s.used - whole, o);
+}
+
+// "1.5E-05", "1E+15".
+char* writeScientific(const ShownDigits& s, char decimalSeparator, char* o) {
+    *o++ = s.digits[0];
+    if (s.used > 1) {
+        *o++ = decimalSeparator;
+        o = std::copy_n(s.digits + 1, s.used - 1, o);
+    }
+    *o++ = 'E';
+    *o++ = s.exponent < 0 ? '-' : '+';
+    const int magnitude = s.exponent < 0 ? -s.exponent : s.exponent;
+    if (magnitude < 10)
+        *o++ = '0';
+    return std::to_chars(o, o + 4, magnitude).ptr;
+}
+
 } // namespace
 
 std::size_t writeNumber(double value, char decimalSeparator, char* out) {
@@ -192,65 +287,12 @@ std::size_t writeNumber(double value, char decimalSeparator, char* out) {
         out[0] = '0';
         return 1;
     }
-    constexpr int shown = 15;
-    // The exact digits decide: the sixteenth rounds the fifteenth, a tie
-    // away from zero.
-    const bool negative = value < 0;
-    char digits[shown + 1];
-    int exponent = exactDigits(std::fabs(value), digits, shown + 1);
-    const bool roundUp = digits[shown] >= '5';
-    if (roundUp) {
-        int i = shown - 1;
-        while (i >= 0 && digits[i] == '9')
-            digits[i--] = '0';
-        if (i >= 0) {
-            ++digits[i];
-        } else {
-            digits[0] = '1';
-            ++exponent;
-        }
-    }
-    // The very largest doubles round up to a text beyond the range of a
-    // double; they are cut instead, so that every written text reads back.
-    constexpr char largest[] = "179769313486231";
-    if (exponent == 308 && std::memcmp(digits, largest, shown) > 0)
-        std::memcpy(digits, largest, shown);
-    int used = shown;
-    while (used > 1 && digits[used - 1] == '0')
-        --used;
-
+    const ShownDigits s = shownDigits(std::fabs(value));
     char* o = out;
-    if (negative)
+    if (value < 0)
         *o++ = '-';
-    if (exponent >= -4 && exponent < shown) {
-        if (exponent < 0) {
-            *o++ = '0';
-            *o++ = decimalSeparator;
-            o = std::fill_n(o, -exponent - 1, '0');
-            o = std::copy_n(digits, used, o);
-        } else {
-            const int whole = exponent + 1;
-            o = std::copy_n(digits, std::min(used, whole), o);
-            if (used > whole) {
-                *o++ = decimalSeparator;
-                o = std::copy_n(digits + whole, used - whole, o);
-            } else {
-                o = std::fill_n(o, whole - used, '0');
-            }
-        }
-    } else {
-        *o++ = digits[0];
-        if (used > 1) {
-            *o++ = decimalSeparator;
-            o = std::copy_n(digits + 1, used - 1, o);
-        }
-        *o++ = 'E';
-        *o++ = exponent < 0 ? '-' : '+';
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude < 10)
-            *o++ = '0';
-        o = std::to_chars(o, o + 4, magnitude).ptr;
-    }
+    o = s.exponent >= -4 && s.exponent < shown ? writePlain(s, decimalSeparator, o)
+                                               : writeScientific(s, decimalSeparator, o);
     return static_cast<std::size_t>(o - out);
 }
 

@@ -13,7 +13,9 @@ namespace quintora {
 
 // An arithmetic fault that stops a conversion pass, as a value: the core
 // raises no exceptions, so that it builds the same for every target. It
-// carries what the user will be told: an error number and its description.
+// carries the error's number and its description in English; the window
+// tells the user the number and a description in Portuguese
+// (texts::errorDescription).
 struct RuntimeError {
     int number;
     std::string_view description;

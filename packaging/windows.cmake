@@ -3,8 +3,10 @@
 # offices (wixl). The target `packages` makes all three, signing the program
 # and every package when the owner's certificate is given (windows/sign.cmake).
 install(TARGETS quintora RUNTIME DESTINATION .)
-configure_file(windows/LEIA-ME.txt.in ${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt @ONLY NEWLINE_STYLE CRLF)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt DESTINATION .)
+set(readme ${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt)
+quintora_fill(${CMAKE_CURRENT_SOURCE_DIR}/windows/LEIA-ME.txt.in ${readme} --crlf)
+add_custom_target(readme ALL DEPENDS ${readme})
+install(FILES ${readme} DESTINATION .)
 
 set(QUINTORA_SIGN ${CMAKE_CURRENT_BINARY_DIR}/sign.cmake)
 configure_file(windows/sign.cmake.in ${QUINTORA_SIGN} @ONLY)
@@ -47,6 +49,6 @@ add_custom_target(packages
             -DWXS=${QUINTORA_WXS} -DSIGN=${QUINTORA_SIGN} -DVERSION=${PROJECT_VERSION}
             -DOUT=${PROJECT_BINARY_DIR}/${QUINTORA_PACKAGE_NAME}.msi -P ${QUINTORA_MSI_SCRIPT}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    DEPENDS quintora
+    DEPENDS quintora readme
     COMMENT "The zip, the installer and the MSI of ${QUINTORA_PRODUCT_NAME}"
     VERBATIM)

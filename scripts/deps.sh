@@ -1,5 +1,8 @@
-# Sourced by run.sh and test.sh: installs the Debian packages that are
-# missing, with sudo when not root. Takes the package names as arguments.
+# Sourced by the scripts that build or test (run.sh, test.sh, package.sh,
+# windows.sh, web.sh, screenshot.sh): install_missing installs the Debian
+# packages named that are missing, with sudo when not root, and the lists
+# below name what each part of the work needs; build_preset configures and
+# builds one of CMakePresets.json's presets.
 install_missing() {
     local missing=()
     for pkg in "$@"; do
@@ -13,15 +16,29 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build_preset NAME [BUILD ARGUMENTS...]
+build_preset() {
+    local name=$1
+    shift
+    cmake --preset "$name" >/dev/null
+    cmake --build --preset "$name" -j"$(nproc)" "$@"
+}
+
 # The Linux program.
 build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libfast-float-dev fonts-liberation2)
-# The Windows program, its zip and its installer.
+# Its tests and benchmarks.
+test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev valgrind)
+# The fuzzers: clang with libFuzzer and the sanitizers.
+fuzz_packages=(cmake make clang libclang-rt-14-dev libfast-float-dev)
+# The Windows program, its zip, its installer and its MSI; Wine runs the
+# build's tools.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest libfast-float-dev nsis wixl
-    osslsigncode openssl unzip imagemagick)
+    osslsigncode openssl unzip imagemagick wine wine64 fonts-wine)
 # The web page, and trying it in a browser.
 web_packages=(cmake make clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
     libclang-rt-14-dev-wasm32 libfast-float-dev googletest nodejs)
 browser_packages=(chromium chromium-driver python3-selenium)
-# Running the Windows program and its tests.
-wine_packages=(wine wine64 fonts-wine xvfb xauth xdotool xclip imagemagick)
+# Driving a real window on a virtual X display, the Linux program's and the
+# Windows program's under Wine.
+display_packages=(xvfb xauth xdotool xclip imagemagick)

@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Debian package build/package/quintora_1.00_<arch>.deb and checks
+# Builds the Debian package build/package/quintora_<version>_<arch>.deb and checks
 # it, its desktop entry and its AppStream metainfo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${build_packages[@]}" dpkg-dev file lintian desktop-file-utils appstream
 
-cmake --preset package >/dev/null
-cmake --build --preset package -j"$(nproc)"
+build_preset package
 (cd build/package && cpack -G DEB -B . >/dev/null)
 deb=$(ls build/package/quintora_*.deb)
 
-desktop-file-validate build/package/packaging/io.github.darvello.Quintora.desktop
-appstreamcli validate --no-net build/package/packaging/io.github.darvello.Quintora.metainfo.xml
+source build/package/window_facts.sh
+desktop-file-validate "build/package/packaging/$app_id.desktop"
+appstreamcli validate --no-net "build/package/packaging/$app_id.metainfo.xml"
 root=()
 [ "$(id -u)" -eq 0 ] && root=(--allow-root)
 lintian "${root[@]}" --fail-on error "$deb"

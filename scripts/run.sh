@@ -4,6 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${build_packages[@]}"
-cmake --preset package >/dev/null
-cmake --build --preset package -j"$(nproc)" --target quintora
+build_preset package --target quintora
 exec ./build/package/app/quintora "$@"

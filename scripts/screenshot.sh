@@ -6,18 +6,20 @@
 # docs/screenshot-web.png (the web page as a phone shows it). Builds them first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${SCREENSHOT_INNER:-}" ]; then
+source support/window.sh
+if [ -z "${QUINTORA_ON_DISPLAY:-}" ]; then
     source scripts/deps.sh
-    install_missing "${build_packages[@]}" "${windows_packages[@]}" "${wine_packages[@]}" \
+    install_missing "${build_packages[@]}" "${windows_packages[@]}" "${display_packages[@]}" \
         "${web_packages[@]}" "${browser_packages[@]}"
-    cmake --preset package >/dev/null
-    cmake --build --preset package -j"$(nproc)" --target quintora
+    build_preset package --target quintora window_facts
     bash scripts/windows.sh >/dev/null
     bash scripts/web.sh >/dev/null
     /usr/bin/python3 scripts/web_screenshot.py build/web/site
-    exec env SCREENSHOT_INNER=1 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x800x24" "$0" "$@"
+    export QT_QPA_PLATFORM=xcb
+    on_virtual_display 1024x800 "$@"
 fi
 mkdir -p docs
+load_facts build/package/window_facts.sh
 
 # Shows one program's window, presses "=" and saves the window.
 shoot() {
@@ -26,9 +28,9 @@ shoot() {
     "$@" &
     local pid=$!
     local window
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quintora 2 \(Darvello\)$' | head -1)
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "$caption_pattern" | head -1)
     sleep 1
-    xdotool mousemove --window "$window" 60 20 click 1 key Return
+    xdotool mousemove 1023 799 windowfocus --sync "$window" key Return
     sleep 0.5
     import -window "$window" "$out"
     kill "$pid" 2>/dev/null || true

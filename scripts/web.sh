@@ -7,6 +7,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${web_packages[@]}"
-cmake --preset web >/dev/null
-cmake --build --preset web -j"$(nproc)"
+build_preset web
 echo "the page is in build/web/site/"

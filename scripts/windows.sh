@@ -8,8 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${windows_packages[@]}"
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j"$(nproc)"
+build_preset windows
 cmake --build --preset windows --target packages
 # The icon holds every size Windows draws from 100 % to 200 % in true colour,
 # and 256 x 256.

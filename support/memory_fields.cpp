@@ -27,7 +27,7 @@ void MemoryFields::unitChecked(Control control, int index, const Unit* unit) {
     known_[slot(control)].at(static_cast<std::size_t>(index)) = unit ? 1 : 2;
 }
 
-void MemoryFields::inputRead(Control control, const Reading& reading) {
+void MemoryFields::inputRead(Control control, std::string_view, const Reading& reading) {
     readings_[slot(control)] = reading;
 }
 

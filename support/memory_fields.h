@@ -20,7 +20,7 @@ public:
     void setText(Control control, int index, std::string_view text) override;
     char decimalSeparator() const override { return separator_; }
     void unitChecked(Control control, int index, const Unit* unit) override;
-    void inputRead(Control control, const Reading& reading) override;
+    void inputRead(Control control, std::string_view text, const Reading& reading) override;
 
     std::string& at(Control control, int index = 0) { return texts_[slot(control)][index]; }
     // The output texts of one quantity (0 force, 1 moment, 2 stress), rows 1 on.

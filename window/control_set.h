@@ -4,6 +4,7 @@
 // indexed as in the field set; unit-name arrays have no index 0.
 #pragma once
 
+#include "core/check.h"
 #include "window/controls.h"
 
 #include <array>
@@ -83,11 +84,18 @@ private:
             return self.Text4.at(i);
         case Control::Text5:
             return self.Text5.at(i);
-        default:
+        case Control::Text6:
             return self.Text6.at(i);
+        case Control::Combo1:
+        case Control::Combo2:
+        case Control::Combo3:
+            break;
         }
+        QUINTORA_CHECK(false, "a selector has no text box");
+        return self.Text6.at(i);
     }
     template <class Self> static auto& selectorSlot(Self& self, Control control) {
+        QUINTORA_CHECK(isSelector(control), "a text box is no selector");
         return control == Control::Combo1   ? self.Combo1
                : control == Control::Combo2 ? self.Combo2
                                             : self.Combo3;

@@ -3,7 +3,6 @@
 #include "window/texts.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace quintora {
 namespace {
@@ -55,10 +54,6 @@ constexpr Column columns[] = {
 // "Sai", the output columns one after the other, and the labels last.
 constexpr int saiTab = 1 + 2 * static_cast<int>(quantities.size());
 
-int quantityNumber(Control control) {
-    return static_cast<int>(&quantityOf(control) - quantities.data());
-}
-
 // The tab position of the first row of an output column; of a control
 // outside the columns, the position after the last row.
 int firstOutputTab(Control control) {
@@ -86,7 +81,7 @@ int tabOf(const FixedControl& s) {
     case Fixed::None:
         break;
     }
-    return 1 + 2 * quantityNumber(s.control) + (s.kind == Kind::ComboBox ? 1 : 0);
+    return 1 + 2 * static_cast<int>(quantityNumber(s.control)) + (s.kind == Kind::ComboBox ? 1 : 0);
 }
 
 std::string spokenNameOf(const FixedControl& s) {
@@ -161,10 +156,6 @@ TypeFace fontOf(FontRole role) {
         break;
     }
     return {family, 8, false};
-}
-
-int twipsToPixels(int twips, int dpi) {
-    return static_cast<int>(std::lround(twips * double(dpi) / twipsPerInch));
 }
 
 std::string ControlRow::objectName() const {

@@ -98,8 +98,11 @@ struct ControlRow {
     bool takesFocus() const { return kind != Kind::Label; }
 };
 
-// Twips to pixels at `dpi`, rounded to the nearest.
-int twipsToPixels(int twips, int dpi = 96);
+// Twips (never negative) to pixels at `dpi`, rounded to the nearest, a half
+// up.
+constexpr int twipsToPixels(int twips, int dpi = 96) {
+    return (twips * dpi + twipsPerInch / 2) / twipsPerInch;
+}
 
 // Every control, labels first, then the input row, the buttons and the
 // output columns.

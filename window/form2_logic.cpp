@@ -1,5 +1,6 @@
 #include "window/form2_logic.h"
 
+#include "core/check.h"
 #include "core/number.h"
 #include "window/texts.h"
 
@@ -16,10 +17,6 @@ bool isOutput(Field field) {
 bool holdsUnit(Field field) {
     const Quantity& q = quantityOf(field.control);
     return field.control == q.selector || field.control == q.unitNames;
-}
-
-std::size_t quantityNumber(Field field) {
-    return static_cast<std::size_t>(&quantityOf(field.control) - quantities.data());
 }
 
 std::string spoken(const Unit& unit) {
@@ -52,7 +49,8 @@ std::size_t fieldNumber(Field field) {
             return offset + 1 + q.units.size() + index;
         offset += 2 * q.units.size() + 2;
     }
-    return offset; // every control is one of a quantity's
+    QUINTORA_CHECK(false, "a control that belongs to no quantity");
+    return 0;
 }
 
 char decimalSeparatorOf(char32_t codePoint) {
@@ -72,10 +70,7 @@ public:
     explicit Pass(Form2Logic& logic) : logic_(logic) {}
 
     std::string text(Control control, int index) const override {
-        std::string text = logic_.view_.text({control, index});
-        if (index == 0 && control == quantityOf(control).values)
-            input_ = text; // for inputRead, which follows
-        return text;
+        return logic_.view_.text({control, index});
     }
     void setText(Control control, int index, std::string_view text) override {
         const Field field{control, index};
@@ -95,10 +90,9 @@ public:
             state.tip = spoken(*unit);
         logic_.update(field);
     }
-    void inputRead(Control control, const Reading& reading) override {
+    void inputRead(Control control, std::string_view input, const Reading& reading) override {
         const Field field{control, 0};
         const char separator = logic_.separator_;
-        const std::string& input = input_;
         std::string& mark = logic_.states_[fieldNumber(field)].mark;
         if (reading.overflow)
             mark = logic_.outOfRangeTip();
@@ -114,7 +108,6 @@ public:
 
 private:
     Form2Logic& logic_;
-    mutable std::string input_;
 };
 
 Form2Logic::Form2Logic(FormView& view, char decimalSeparator)
@@ -134,7 +127,7 @@ const Look& Form2Logic::look(Field field) const {
 void Form2Logic::update(Field field) {
     const State& state = states_[fieldNumber(field)];
     Look look;
-    look.outOfDate = isOutput(field) && outOfDate_[quantityNumber(field)];
+    look.outOfDate = isOutput(field) && outOfDate_[quantityNumber(field.control)];
     if (!state.mark.empty()) {
         look.background = Tint::Mark;
         look.toolTip = state.mark;
@@ -192,7 +185,7 @@ void Form2Logic::convert() {
 void Form2Logic::edited(Field field) {
     if (!converted_ || isOutput(field))
         return;
-    const std::size_t k = quantityNumber(field);
+    const std::size_t k = quantityNumber(field.control);
     if (outOfDate_[k])
         return;
     outOfDate_[k] = true;

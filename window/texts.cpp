@@ -2,20 +2,14 @@
 
 #include "window/version.h"
 
+#include <array>
+
 namespace quintora::texts {
 
 std::string_view heading(const Quantity& quantity) {
-    switch (quantity.values) {
-    case Control::Text1:
-        return "Força";
-    case Control::Text3:
-        return "Momento";
-    case Control::Text5:
-        return "Tensão";
-    default:
-        break;
-    }
-    return {};
+    static constexpr std::array<std::string_view, 3> headings{"Força", "Momento", "Tensão"};
+    static_assert(headings.size() == quantities.size());
+    return headings[quantityNumber(quantity.values)];
 }
 
 std::string spokenName(Control control, int index) {
@@ -61,10 +55,13 @@ std::string where(const Quantity& quantity, std::string_view rowUnit) {
 std::string helpText(std::string_view program, bool toolkitOptions) {
     std::string text = "Uso: " + std::string(program) +
                        " [OPÇÃO]...\n"
-                       "Abre a janela do Quintora 2: digite uma força, um momento fletor e uma\n"
+                       "Abre a janela do " QUINTORA_PRODUCT_NAME
+                       ": digite uma força, um momento fletor e uma\n"
                        "tensão, cada um na unidade que quiser, e aperte \"=\" (ou Enter) para ver\n"
                        "cada grandeza em todas as unidades que o programa conhece.\n"
-                       "As unidades se baseiam em 1 Kgf = 10 N e 1 Tf = 1000 Kgf.\n"
+                       "As unidades se baseiam em " +
+                       std::string(kgfInNewtons) + " e " + std::string(tfInKgf) +
+                       ".\n"
                        "\n"
                        "  -h, --help     mostra esta ajuda e sai\n"
                        "      --version  mostra a versão e sai\n";

@@ -17,12 +17,23 @@ inline constexpr std::string_view equals = "=";
 inline constexpr std::string_view sai = "Sai";
 inline constexpr std::string_view equalsSpoken = "Converter (=)";
 
-// The convention the factors rest on: a short note in the window, the full
+// The convention the factors rest on, fact by fact, as the texts here and
+// the packages' prose state it: a short note in the window, the full
 // statement in its tooltip and in the headings' tooltips.
-inline constexpr std::string_view conventionNote = "1 Kgf = 10 N";
+#define QUINTORA_KGF_IN_NEWTONS "1 Kgf = 10 N"
+#define QUINTORA_TF_IN_KGF "1 Tf = 1000 Kgf"
+#define QUINTORA_MPA_IN_KGF_CM2 "1 MPa = 10 Kgf/cm2"
+inline constexpr std::string_view kgfInNewtons = QUINTORA_KGF_IN_NEWTONS;
+inline constexpr std::string_view tfInKgf = QUINTORA_TF_IN_KGF;
+inline constexpr std::string_view mpaInKgfCm2 = QUINTORA_MPA_IN_KGF_CM2;
+inline constexpr std::string_view conventionNote = kgfInNewtons;
 inline constexpr std::string_view conventionTip =
-    "Convenção: 1 Kgf = 10 N (e não 9,80665 N) e 1 Tf = 1000 Kgf; assim, 1 MPa = 10 Kgf/cm2";
-inline constexpr std::string_view conventionSpoken = "Convenção: 1 Kgf = 10 N";
+    "Convenção: " QUINTORA_KGF_IN_NEWTONS " (e não 9,80665 N) e " QUINTORA_TF_IN_KGF
+    "; assim, " QUINTORA_MPA_IN_KGF_CM2;
+inline constexpr std::string_view conventionSpoken = "Convenção: " QUINTORA_KGF_IN_NEWTONS;
+#undef QUINTORA_KGF_IN_NEWTONS
+#undef QUINTORA_TF_IN_KGF
+#undef QUINTORA_MPA_IN_KGF_CM2
 
 // The web page's own: the list beside a selector, the state after "Sai"
 // where the browser keeps the page open, and a page without its script.

@@ -1,6 +1,7 @@
 #include "window/controls.h"
 #include "window/qt/application.h"
 #include "window/qt/form2.h"
+#include "window/version.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -29,7 +30,7 @@ struct Expected {
 };
 
 int px(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return quintora::twipsToPixels(twips);
 }
 
 // The window as it must open: names, places in twips and initial texts.
@@ -126,8 +127,8 @@ private slots:
     void everyControlOpensInItsPlaceWithItsText() {
         const QList<Expected> expected = expectedControls();
         QCOMPARE(expected.size(), 74);
-        QCOMPARE(form->windowTitle(), QString("Quintora 2 (Darvello)"));
-        QCOMPARE(form->size(), QSize(430, 350));
+        QCOMPARE(form->windowTitle(), QString(QUINTORA_PRODUCT_NAME " (" QUINTORA_VENDOR ")"));
+        QCOMPARE(form->size(), QSize(px(quintora::clientWidth), px(quintora::clientHeight)));
         for (const Expected& e : expected) {
             auto* w = form->findChild<QWidget*>(e.name);
             QVERIFY2(w, qPrintable(e.name));

@@ -49,7 +49,9 @@ private slots:
         const double factor = scaleFactor();
         QCOMPARE(form.devicePixelRatio(), factor);
         const QPixmap shot = form.grab();
-        QCOMPARE(shot.size(), QSize(qRound(430 * factor), qRound(350 * factor)));
+        const QSize client(quintora::twipsToPixels(quintora::clientWidth),
+                           quintora::twipsToPixels(quintora::clientHeight));
+        QCOMPARE(shot.size(), client * factor);
         for (QWidget* w : form.findChildren<QWidget*>()) {
             if (w->parentWidget() != &form)
                 continue;

@@ -5,24 +5,21 @@
 # sent while a message is open, which must not close it, and now and then
 # "Sai" or Ctrl+Q, after which the program is started again. The program must
 # never end but when asked, and then with status 0.
-# Usage: x11_soak.sh PROGRAM CLOSE_REQUEST [ACTIONS] [SEED]
+# Usage: x11_soak.sh PROGRAM CLOSE_REQUEST WINDOW_FACTS [ACTIONS] [SEED]
 set -euo pipefail
-program=$1 close_request=$2 actions=${3:-150} seed=${4:-20261208}
-[ -n "${SOAK_INNER:-}" ] || exec env SOAK_INNER=1 QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+program=$1 close_request=$2 actions=${4:-150} seed=${5:-20261208}
+export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/../../support/window.sh"
+on_virtual_display 800x600 "$@"
+load_facts "$3"
 RANDOM=$seed
-caption='^Quintora 2 \(Darvello\)$'
 
-# Centres of the boxes in window pixels, from their places in twips: the
-# inputs, the selectors' edit fields, and every output and unit-name box.
-boxes=("$(((120 + 547) / 15)) 42" "$(((2040 + 547) / 15)) 42" "$(((4250 + 547) / 15)) 42"
-       "$(((1215 + 300) / 15)) 42" "$(((3135 + 400) / 15)) 42" "$(((5340 + 400) / 15)) 42")
-inputs=(0 1 2)
-for column in "120 4" "1215 4" "2040 12" "3135 12" "4250 15" "5340 15"; do
-    read -r left rows <<<"$column"
-    for ((i = 1; i <= rows; i++)); do
-        boxes+=("$(((left + 500) / 15)) $(((840 + 285 * (i - 1) + 142) / 15))")
-    done
+# The middles of the boxes: the inputs, the selectors, and every output and
+# unit-name box.
+boxes=() inputs=(0 1 2)
+for name in 'Text1(0)' 'Text3(0)' 'Text5(0)' Combo1 Combo2 Combo3; do boxes+=("$(centre "$name")"); done
+for name in $(printf '%s\n' "${!twips[@]}" | grep -E '^Text[1-6]\([1-9][0-9]*\)$' | sort -V); do
+    boxes+=("$(centre "$name")")
 done
 texts=("25" "KN.m" "Kgf" "-2.5" "1e-5" "abc" "12.5kN" "MPa" "1e308" "Tf" "kgf" "3.14159265358979"
        "N/mm2" "" "1,5" "2 5" "Pa" "9e307")
@@ -32,7 +29,7 @@ started=0 presses=0 messages=0 closes_while_message=0 copies=0 reads=0 pastes=0 
 start() {
     "$program" &
     pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -1)
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption_pattern" | head -1)
     started=$((started + 1))
     sleep 0.5 # a moment, as a person takes
 }
@@ -44,7 +41,7 @@ fail() {
     exit 1
 }
 alive_or_fail() { kill -0 "$pid" 2>/dev/null || fail "$1" "the program ended unasked"; }
-shown() { xdotool search --onlyvisible --name "$caption" 2>/dev/null | wc -l; }
+shown() { xdotool search --onlyvisible --name "$caption_pattern" 2>/dev/null | wc -l; }
 click() { xdotool mousemove --window "$window" $1 click 1; }
 pick() { echo $((RANDOM % $1)); }
 
@@ -62,7 +59,7 @@ answer_message() {
         alive_or_fail "a close request during a message"
     fi
     local box
-    box=$(xdotool search --onlyvisible --name "$caption" | grep -v "^$window$" | head -1)
+    box=$(xdotool search --onlyvisible --name "$caption_pattern" | grep -v "^$window$" | head -1)
     xdotool windowfocus --sync "$box" key Return
     sleep 0.2
     alive_or_fail "answering a message"
@@ -72,7 +69,7 @@ answer_message() {
 end_program() {
     local status=0
     if [ "$(pick 2)" -eq 0 ]; then
-        click "60 310" # Sai
+        click "$(centre Command2)" # Sai
     else
         click "${boxes[0]}"
         xdotool key --clearmodifiers ctrl+q

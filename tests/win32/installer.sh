@@ -5,33 +5,34 @@
 # folder holds the new exe and nothing the older release alone shipped, the
 # shortcut is in place and the installed exe starts; and the uninstaller
 # removes all of it, but a file of the user's in the same folder.
-# Usage: installer.sh INSTALLER_EXE OLDER_INSTALLER_EXE EXE
+# Usage: installer.sh INSTALLER_EXE OLDER_INSTALLER_EXE EXE WINDOW_FACTS
+# (the older installer's version is OLDER_VERSION)
 set -euo pipefail
 installer=$(realpath "$1")
 older=$(realpath "$2")
 exe=$(realpath "$3")
-[ -n "${INSTALLER_INNER:-}" ] || exec env INSTALLER_INNER=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+facts=$(realpath "$4")
+source "$(dirname "$0")/../../support/window.sh"
+on_virtual_display 800x600 "$@"
 source "$(dirname "$0")/wine.sh"
-key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quintora 2'
-unix() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r"')"; }
+key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
 value() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name {$1 = $2 = ""; print substr($0, 3)}'; }
 
-folder=$(unix '%LOCALAPPDATA%\Programs\Quintora 2')
+folder=$(unix "%LOCALAPPDATA%\\Programs\\$name")
 wine "$older" /S || fail "the older installer ended with status $?"
-[ -f "$folder/antigo.txt" ] && [ "$(value DisplayVersion)" = "0.99" ] || fail "the older release is not installed"
+[ -f "$folder/antigo.txt" ] && [ "$(value DisplayVersion)" = "$OLDER_VERSION" ] || fail "the older release is not installed"
 wine "$installer" /S || fail "the installer ended with status $?"
-entries=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s |
-          tr -d '\r' | grep -c 'DisplayName.*Quintora 2') || true
+entries=$(listed HKCU | wc -l)
 [ "$entries" -eq 1 ] || fail "$entries entries among the installed programs after the upgrade"
 [ ! -e "$folder/antigo.txt" ] || fail "the upgrade left a file the older release alone shipped"
 cmp -s "$folder/quintora.exe" "$exe" || fail "the upgrade left another quintora.exe"
 [ $(($(value EstimatedSize))) -gt 100 ] || fail "listed with size '$(value EstimatedSize)'"
-shortcut=$(unix '%APPDATA%\Microsoft\Windows\Start Menu\Programs\Quintora 2.lnk')
+shortcut=$(unix "%APPDATA%\\Microsoft\\Windows\\Start Menu\\Programs\\$name.lnk")
 [ -f "$folder/quintora.exe" ] || fail "no quintora.exe in $folder"
 [ -f "$folder/LEIA-ME.txt" ] || fail "no LEIA-ME.txt in $folder"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut at $shortcut"
-[ "$(value DisplayName)" = "Quintora 2" ] || fail "listed as '$(value DisplayName)'"
-[ "$(value DisplayVersion)" = "1.00" ] || fail "listed with version '$(value DisplayVersion)'"
+[ "$(value DisplayName)" = "$name" ] || fail "listed as '$(value DisplayName)'"
+[ "$(value DisplayVersion)" = "$version" ] || fail "listed with version '$(value DisplayVersion)'"
 [[ "$(value DisplayIcon)" == *'\quintora.exe,0' ]] || fail "listed with icon '$(value DisplayIcon)'"
 
 start "$folder/quintora.exe"

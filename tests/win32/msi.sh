@@ -4,38 +4,34 @@
 # the installed programs, and the program starts from there; a newer version
 # installed over it leaves one entry and the newer exe; a silent uninstall
 # leaves nothing behind.
-# Usage: msi.sh MSI NEWER_MSI EXE (EXE: the program the packages hold)
+# Usage: msi.sh MSI NEWER_MSI EXE WINDOW_FACTS (EXE: the program the
+# packages hold; the newer MSI's version is NEWER_VERSION, 1.01 unless set)
 set -euo pipefail
 msi=$(realpath "$1")
 newer=$(realpath "$2")
 exe=$(realpath "$3")
-[ -n "${MSI_INNER:-}" ] || exec env MSI_INNER=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+facts=$(realpath "$4")
+source "$(dirname "$0")/../../support/window.sh"
+on_virtual_display 800x600 "$@"
 source "$(dirname "$0")/wine.sh"
-unix() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r"')"; }
-# The entries among the installed programs named Quintora 2, one version a line.
-entries() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
-        tr -d '\r' | awk '/^HKEY/ {name = ""} $1 == "DisplayName" {name = $3 " " $4}
-                          $1 == "DisplayVersion" {version = $3}
-                          name == "Quintora 2" && version != "" {print version; name = ""; version = ""}'
-}
-folder=$(unix '%ProgramW6432%\Quintora 2')
+entries() { listed HKLM; }
+folder=$(unix "%ProgramW6432%\\$name")
 # Windows puts a per-machine shortcut in every user's Start menu; Wine's
 # installer service puts it in the current user's.
-shortcuts=("$(unix '%ProgramData%\Microsoft\Windows\Start Menu\Programs\Quintora 2.lnk')"
-           "$(unix '%APPDATA%\Microsoft\Windows\Start Menu\Programs\Quintora 2.lnk')")
+shortcuts=("$(unix "%ProgramData%\\Microsoft\\Windows\\Start Menu\\Programs\\$name.lnk")"
+           "$(unix "%APPDATA%\\Microsoft\\Windows\\Start Menu\\Programs\\$name.lnk")")
 shortcut() { for s in "${shortcuts[@]}"; do [ -f "$s" ] && echo "$s"; done; true; }
 
 wine msiexec /i "$msi" /qn || fail "msiexec /i ended with status $?"
 [ -f "$folder/quintora.exe" ] || fail "no quintora.exe in $folder"
 [ -n "$(shortcut)" ] || fail "no Start-menu shortcut at ${shortcuts[*]}"
-[ "$(entries)" = "1.00" ] || fail "installed programs list '$(entries)', not one Quintora 2 1.00"
+[ "$(entries)" = "$version" ] || fail "installed programs list '$(entries)', not one $name $version"
 start "$folder/quintora.exe"
 xdotool key --clearmodifiers alt+F4
 ended "Alt+F4 in the program the MSI installed"
 
 wine msiexec /i "$newer" /qn || fail "msiexec /i of the newer version ended with status $?"
-[ "$(entries)" = "1.01" ] || fail "after the upgrade, installed programs list '$(entries)'"
+[ "$(entries)" = "${NEWER_VERSION:-1.01}" ] || fail "after the upgrade, installed programs list '$(entries)'"
 cmp -s "$folder/quintora.exe" "$exe" || fail "the upgrade left another quintora.exe"
 
 wine msiexec /x "$newer" /qn || fail "msiexec /x ended with status $?"

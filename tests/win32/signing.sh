@@ -6,7 +6,9 @@
 set -euo pipefail
 build=$(realpath "$1")
 msi_script=$(realpath "$2")
-[ -n "${SIGNING_INNER:-}" ] || exec env SIGNING_INNER=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+facts=$build/window_facts.sh
+source "$(dirname "$0")/../../support/window.sh"
+on_virtual_display 800x600 "$@"
 source "$(dirname "$0")/wine.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -21,7 +23,7 @@ cpack --config "$build/CPackConfig.cmake" -G "ZIP;NSIS" -B "$work" \
     -D CPACK_PACKAGE_FILE_NAME=$name >/dev/null
 cmake -DEXE="$build/app/quintora.exe" -DREADME="$build/packaging/LEIA-ME.txt" \
     -DICON="$(dirname "$msi_script")/../../window/icons/quintora.ico" \
-    -DWXS="$build/packaging/quintora.wxs" -DSIGN="$build/packaging/sign.cmake" -DVERSION=1.00 \
+    -DWXS="$build/packaging/quintora.wxs" -DSIGN="$build/packaging/sign.cmake" -DVERSION="$version" \
     -DOUT="$work/$name.msi" -P "$msi_script" >/dev/null
 unzip -q -o "$work/$name.zip" -d "$work/zip"
 

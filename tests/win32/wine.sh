@@ -1,5 +1,7 @@
-# Sourced by the Wine tests: starting quintora.exe and waiting for its end.
-caption='^Quintora 2 \(Darvello\)$'
+# Sourced by the Wine tests, with `facts` naming the build's window_facts.sh,
+# after support/window.sh: starting quintora.exe, and what Wine tells of
+# what it installed.
+load_facts "$facts"
 # A Wine server left from a test without a display would keep the windows
 # off this one.
 wineserver -k 2>/dev/null || true
@@ -10,8 +12,7 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 
 # Starts an exe and waits for its window; sets pid, window, and left and top,
-# where the client area of client_width x client_height (430 x 350 unless
-# set) sits within the frame.
+# where the client area (at dpi, 96 unless set) sits within the frame.
 start() {
     wine "$1" &
     pid=$!
@@ -23,23 +24,27 @@ start() {
     until [ -n "$geometry" ] || [ $tries -ge 450 ]; do
         sleep 0.4
         tries=$((tries + 1))
-        window=$(xdotool search --onlyvisible --name "$caption" 2>/dev/null | head -1) || true
+        window=$(xdotool search --onlyvisible --name "$caption_pattern" 2>/dev/null | head -1) || true
         [ -n "$window" ] && geometry=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null) || true
     done
     [ -n "$geometry" ] || { shown_windows; fail "no window of $1"; }
     eval "$geometry"
-    left=$(((WIDTH - ${client_width:-430}) / 2))
-    top=$((HEIGHT - ${client_height:-350} - left))
+    local client_width client_height
+    read -r client_width client_height <<<"$(client "${dpi:-96}")"
+    left=$(((WIDTH - client_width) / 2))
+    top=$((HEIGHT - client_height - left))
 }
-# Waits for the program to end, which it must do with status 0.
-ended() {
-    local status=0
-    timeout 20 tail --pid=$pid -f /dev/null || { echo "$1 did not end the program"; exit 1; }
-    wait $pid || status=$?
-    trap - EXIT
-    [ "$status" -eq 0 ] || { echo "$1 ended the program with status $status"; exit 1; }
+# A Windows path, with its variables, as a path here.
+unix() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r"')"; }
+# The versions of the program listed among the installed programs of HKCU
+# or HKLM, one a line.
+listed() {
+    wine reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null |
+        tr -d '\r' | awk -v product="$name" '/^HKEY/ {shown = ""; version = ""}
+            $1 == "DisplayName" {$1 = $2 = ""; shown = substr($0, 3)}
+            $1 == "DisplayVersion" {version = $3}
+            shown == product && version != "" {print version; shown = ""; version = ""}'
 }
-fail() { echo "FAILED: $*"; exit 1; }
 # What is on the display and which Wine processes run, for a failure's report.
 shown_windows() {
     echo "windows shown:"

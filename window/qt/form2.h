@@ -4,15 +4,22 @@
 //
 // Form2 creates its controls from the window's control table and offers them
 // to Form2Logic as a FormView; the logic decides what "=" writes and how
-// each box looks, Form2 only draws it. What Form2 does itself, as every
-// front end must:
-// - keys: Enter and "=" in a box press "=" (pressesEquals), Ctrl+Q ends the
-//   program like "Sai";
-// - the locale's decimal separator, through decimalSeparatorOf;
-// - "Sai" and the close box end the program with status 0;
-// - the focus starts on the first control of the tab order, "=";
-// - tooltips, and the name each control has for screen readers;
-// - edited() on every change the user makes to a box or selector.
+// each box looks, Form2 only draws it. The duties of a front end
+// (window/form2_logic.h), as Form2 does them:
+//  1. controls: at 96 dpi in device-independent pixels, which Qt scales;
+//  2. focus: setTabOrder, "=" first;
+//  3. looks: the Base and Text roles of a copy of the palette;
+//  4. high contrast: left out: Qt on Linux reports no such mode; a
+//     high-contrast theme's palette gets the tints, with texts chosen to
+//     stand out on them;
+//  5. reasons: setToolTip, setAccessibleDescription, and QToolTip beside
+//     the focused box;
+//  6. names: setAccessibleName, also on each selector's edit field;
+//  7. separator: QLocale's decimal point;
+//  8. keys: an event filter on every box, and the window's Enter;
+//  9. edits: textEdited and editTextChanged;
+// 10. ending: "Sai", the close box and Ctrl+Q (QKeySequence::Quit);
+// 11. errors: a QMessageBox.
 #pragma once
 
 #include "window/control_set.h"

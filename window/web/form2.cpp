@@ -11,10 +11,11 @@ QUINTORA_PAGE(textLength) int pageTextLength(int field);
 QUINTORA_PAGE(copyText) void pageCopyText(int field, char* to);
 QUINTORA_PAGE(setText) void pageSetText(int field, const char* text, int length);
 QUINTORA_PAGE(fits) int pageFits(int field, const char* text, int length);
-// `tint`: the name of the field's background, as tintName gives it.
+// `tint`: the name of the field's background, as tintName gives it;
+// `attention`: whether its reason is shown while it has the focus.
 QUINTORA_PAGE(setLook)
-void pageSetLook(int field, const char* tint, int tintLength, int outOfDate, const char* tip,
-                 int length);
+void pageSetLook(int field, const char* tint, int tintLength, int outOfDate, int attention,
+                 const char* tip, int length);
 QUINTORA_PAGE(showError) void pageShowError(const char* text, int length);
 // Why the boxes of quantity number `quantity` look as they do; empty for
 // nothing.
@@ -45,7 +46,8 @@ public:
     void setLook(Field f, const Look& look) override {
         const std::string_view tint = tintName(look.background);
         pageSetLook(number(f), tint.data(), static_cast<int>(tint.size()), look.outOfDate ? 1 : 0,
-                    look.toolTip.data(), static_cast<int>(look.toolTip.size()));
+                    look.needsAttention() ? 1 : 0, look.toolTip.data(),
+                    static_cast<int>(look.toolTip.size()));
     }
     void showError(std::string_view message) override {
         pageShowError(message.data(), static_cast<int>(message.size()));

@@ -3,16 +3,24 @@
 // WebAssembly module, moving texts between the page and Form2Logic.
 //
 // Fields are numbered by fieldNumber(); the page marks each of its boxes and
-// selectors with that number. What the page's script does itself, as every
-// front end must:
-// - keys: Enter and "=" in a box press "=", as keyPressesEquals says;
-// - the browser language's decimal separator, handed to start();
-// - "Sai" closes the page where the browser allows it, else says it ended;
-// - the focus starts on "=" (autofocus, from the control table);
-// - tooltips and spoken names come in the page made from the table; each
-//   quantity's reason line (setReason) is shown under its input row on a
-//   phone, and ties its marked and greyed boxes to it for screen readers;
-// - edited() on every change the user makes to a box or selector.
+// selectors with that number. The duties of a front end
+// (window/form2_logic.h), as the page and its script do them:
+//  1. controls: make_page writes them from the table, at its twips / 15 in
+//     CSS pixels on a wide screen, and in a phone's layout on a narrow one;
+//  2. focus: the page's order is the tab order, and "=" has autofocus;
+//  3. looks: the stylesheet's colours, from paintOf, by each box's tint;
+//  4. high contrast: the stylesheet's forced-colors rules, in the system's
+//     colours;
+//  5. reasons: title attributes, each quantity's reason line (setReason),
+//     which describes its marked and greyed boxes for screen readers and is
+//     shown on a phone, and the note beside the focused box;
+//  6. names: aria-label attributes;
+//  7. separator: the browser language's, handed to start();
+//  8. keys: a keydown listener, which keyPressesEquals answers;
+//  9. edits: an input listener, and the unit lists' change;
+// 10. ending: "Sai" closes the page where the browser allows it, else says
+//     the program ended; a browser tab has no close box of the page's own;
+// 11. errors: a modal dialog.
 #pragma once
 
 #include "window/form2_logic.h"

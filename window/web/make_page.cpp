@@ -1,11 +1,12 @@
-// Fills a template of the site (index.html.in, manifest.webmanifest.in),
-// read from standard input, with what the window's description says, and
-// writes it to standard output. Of the page, it makes every control at its
-// twips / 15 in CSS pixels, in tab order, with its initial text, tooltip and
-// spoken name, and with the look that Form2Logic gives it at start-up; the
-// fonts, colours and places in its stylesheet; and the texts. An @NAME@
-// (capitals and underscores) it does not know is an error.
+// Fills a template of the site (index.html.in, manifest.webmanifest.in,
+// quintora.css.in), read from standard input, with what the window's
+// description says, and writes it to standard output. Of the page, it makes
+// every control at its twips / 15 in CSS pixels, in tab order, with its
+// initial text, tooltip and spoken name, and with the look that Form2Logic
+// gives it at start-up; the fonts, colours and places in its stylesheet;
+// and the texts. An @NAME@ it does not know is an error.
 #include "window/controls.h"
+#include "window/facts.h"
 #include "window/form2_logic.h"
 #include "window/texts.h"
 #include "window/version.h"
@@ -13,7 +14,6 @@
 #include <cstdio>
 #include <iostream>
 #include <iterator>
-#include <map>
 #include <string>
 
 namespace quintora {
@@ -108,8 +108,9 @@ std::string desktopPlace(const ControlRow& row) {
 // its input row, its reason line, then its results as rows of number and
 // unit name.
 int quantityNumberOf(Control control) {
-    return static_cast<int>(&quantityOf(control) - quantities.data());
+    return static_cast<int>(quantityNumber(control));
 }
+
 constexpr int groupOrder(int quantity) {
     return 100 * (quantity + 1);
 }
@@ -215,107 +216,101 @@ std::string reasonLine(std::size_t quantity) {
     return "<p class=\"reason\" id=\"" + id + "\" aria-live=\"polite\"></p>";
 }
 
-} // namespace
-} // namespace quintora
+// The page's controls, in tab order, which the page's own order gives, each
+// quantity's reason line after its selector and the labels last; where each
+// stands on the desktop layout; and where on a phone's.
+struct Layout {
+    std::string controls, places, phone;
+};
 
-int main() {
-    using namespace quintora;
+Layout layout() {
     StartLooks start;
     Form2Logic(start, '.').load();
     const std::vector<ControlRow> table = controlTable();
     const std::vector<const ControlRow*> order = tabOrder(table);
     const int firstTab = order.front()->tab;
-
-    // In tab order, which the page's own order gives, each quantity's reason
-    // line after its selector; the labels last.
-    std::string controls, places, phone;
+    Layout out;
     for (const ControlRow* row : order) {
-        controls += control(*row, start, firstTab) + "\n";
+        out.controls += control(*row, start, firstTab) + "\n";
         if (row->kind == Kind::ComboBox) {
             const int q = quantityNumberOf(row->control);
-            controls += reasonLine(static_cast<std::size_t>(q)) + "\n";
-            phone += "#reason-" + std::to_string(q) +
-                     "{order:" + std::to_string(groupOrder(q) + 3) + ";grid-column:1/-1}\n";
+            out.controls += reasonLine(static_cast<std::size_t>(q)) + "\n";
+            out.phone += "#reason-" + std::to_string(q) +
+                         "{order:" + std::to_string(groupOrder(q) + 3) + ";grid-column:1/-1}\n";
         }
     }
     for (const ControlRow& row : table)
         if (!row.takesFocus())
-            controls += control(row, start, firstTab) + "\n";
+            out.controls += control(row, start, firstTab) + "\n";
     for (const ControlRow& row : table) {
-        places += desktopPlace(row);
-        phone += phonePlace(row);
+        out.places += desktopPlace(row);
+        out.phone += phonePlace(row);
     }
+    return out;
+}
 
-    // The boxes are drawn over the page's own colours: black on white, or
-    // in a dark scheme white on dark grey, by the window's colour rule.
+// The stylesheet's variables: the boxes are drawn over the page's own
+// colours, black on white, or in a dark scheme white on dark grey, by the
+// window's colour rule; and the window's fonts and size.
+std::string cssVariables() {
     constexpr Rgb white{255, 255, 255}, black{0, 0, 0}, darkBox{0x2d, 0x2d, 0x2d};
     const SystemColours light{white, black, themeColour, white, black};
     const SystemColours dark{darkBox, white, themeColour, white, white};
     const auto paint = [](Tint tint, bool outOfDate, const SystemColours& page) {
         return paintOf({tint, outOfDate, {}}, page, false);
     };
-    const std::string variables =
-        "--unit:" + hex(paint(Tint::Unit, false, light).background) +
-        ";--unit-text:" + hex(paint(Tint::Unit, false, light).text) +
-        ";--mark:" + hex(paint(Tint::Mark, false, light).background) +
-        ";--mark-text:" + hex(paint(Tint::Mark, false, light).text) +
-        ";--out-of-date:" + hex(paint(Tint::Plain, true, light).text) +
-        ";--out-of-date-on-unit:" + hex(paint(Tint::Unit, true, light).text) +
-        ";--out-of-date-on-mark:" + hex(paint(Tint::Mark, true, light).text) +
-        ";--dark-box:" + hex(darkBox) +
-        ";--dark-out-of-date:" + hex(paint(Tint::Plain, true, dark).text) +
-        ";--family:" + families() + ";--window-font:" + font(FontRole::Normal) +
-        ";--heading-font:" + font(FontRole::Heading) + ";--equals-font:" + font(FontRole::Equals) +
-        ";--width:" + std::to_string(twipsToPixels(clientWidth)) +
-        "px;--height:" + std::to_string(twipsToPixels(clientHeight)) +
-        "px;--theme:" + hex(themeColour) + ";--page:" + hex(pageBackground);
+    return "--unit:" + hex(paint(Tint::Unit, false, light).background) +
+           ";--unit-text:" + hex(paint(Tint::Unit, false, light).text) +
+           ";--mark:" + hex(paint(Tint::Mark, false, light).background) +
+           ";--mark-text:" + hex(paint(Tint::Mark, false, light).text) +
+           ";--out-of-date:" + hex(paint(Tint::Plain, true, light).text) +
+           ";--out-of-date-on-unit:" + hex(paint(Tint::Unit, true, light).text) +
+           ";--out-of-date-on-mark:" + hex(paint(Tint::Mark, true, light).text) +
+           ";--dark-box:" + hex(darkBox) +
+           ";--dark-out-of-date:" + hex(paint(Tint::Plain, true, dark).text) +
+           ";--family:" + families() + ";--window-font:" + font(FontRole::Normal) +
+           ";--heading-font:" + font(FontRole::Heading) +
+           ";--equals-font:" + font(FontRole::Equals) +
+           ";--width:" + std::to_string(twipsToPixels(clientWidth)) +
+           "px;--height:" + std::to_string(twipsToPixels(clientHeight)) +
+           "px;--theme:" + hex(themeColour) + ";--page:" + hex(pageBackground);
+}
 
-    const std::map<std::string, std::string> fills{
-        {"CAPTION",      escaped(texts::caption)       },
-        {"CONTROLS",     controls                      },
-        {"DESCRIPTION",  escaped(QUINTORA_DESCRIPTION) },
-        {"ENDED",        escaped(texts::ended)         },
-        {"NAME",         escaped(QUINTORA_PRODUCT_NAME)},
-        {"NEEDS_SCRIPT", escaped(texts::needsScript)   },
-        {"OK",           escaped(texts::ok)            },
-        {"PAGE",         hex(pageBackground)           },
-        {"PHONE",        phone                         },
-        {"PHONE_MEDIA",  phoneMedia                    },
-        {"PLACES",       places                        },
-        {"START_FAILED", escaped(texts::startFailed)   },
-        {"START_AGAIN",  escaped(texts::startAgain)    },
-        {"THEME",        hex(themeColour)              },
-        {"VARIABLES",    variables                     },
-    };
+// What the site's templates may name: the facts of every template, escaped
+// for HTML, and the page's own.
+Fills pageFills() {
+    Fills fills = commonFills();
+    for (auto& [name, value] : fills)
+        value = escaped(value);
+    Layout page = layout();
+    fills.insert_or_assign("CONTROLS", std::move(page.controls));
+    fills.insert_or_assign("PLACES", std::move(page.places));
+    fills.insert_or_assign("PHONE", std::move(page.phone));
+    fills.insert_or_assign("PHONE_MEDIA", phoneMedia);
+    fills.insert_or_assign("VARIABLES", cssVariables());
+    fills.insert_or_assign("PAGE", hex(pageBackground));
+    fills.insert_or_assign("THEME", hex(themeColour));
+    for (const auto& [name, text] : {
+             std::pair{"ENDED",        texts::ended      },
+             {"NEEDS_SCRIPT", texts::needsScript},
+             {"OK",           texts::ok         },
+             {"START_FAILED", texts::startFailed},
+             {"START_AGAIN",  texts::startAgain }
+    })
+        fills.insert_or_assign(name, escaped(text));
+    return fills;
+}
+
+} // namespace
+} // namespace quintora
+
+int main() {
     const std::string in{std::istreambuf_iterator<char>(std::cin), {}};
-    std::string out;
-    // A name is capitals and underscores between two @; any other @ (a CSS
-    // rule's) is the template's own.
-    const auto isName = [](std::string_view name) {
-        return !name.empty() &&
-               name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_") == std::string_view::npos;
-    };
-    for (std::size_t at = 0; at < in.size();) {
-        const std::size_t open = in.find('@', at);
-        const std::size_t close = open == in.npos ? in.npos : in.find('@', open + 1);
-        if (close == in.npos) {
-            out += in.substr(at);
-            break;
-        }
-        if (!isName(std::string_view(in).substr(open + 1, close - open - 1))) {
-            out += in.substr(at, close - at);
-            at = close;
-            continue;
-        }
-        const auto fill = fills.find(in.substr(open + 1, close - open - 1));
-        if (fill == fills.end()) {
-            std::fprintf(stderr, "make_page: no fill for %s\n",
-                         in.substr(open, close - open + 1).c_str());
-            return 1;
-        }
-        out += in.substr(at, open - at) + fill->second;
-        at = close + 1;
+    const quintora::Filled page = quintora::fillTemplate(in, quintora::pageFills());
+    if (!page.missing.empty()) {
+        std::fprintf(stderr, "make_page: no fill for @%s@\n", page.missing.c_str());
+        return 1;
     }
-    std::fputs(out.c_str(), stdout);
+    std::fputs(page.text.c_str(), stdout);
     return 0;
 }

@@ -382,26 +382,42 @@ HBRUSH Form2::brushOf(Rgb colour) {
     return brushes_.emplace_back(colour, CreateSolidBrush(colorOf(colour))).second;
 }
 
+// A control tells what happened to it: a button was pressed, a box took or
+// lost the focus, or the user changed a box or a selector.
+void Form2::command(HWND control, int code) {
+    const Placed* p = placedOf(control);
+    if (!p)
+        return;
+    if (p->row->fixed == Fixed::Command1 && code == BN_CLICKED)
+        Command1_Click();
+    else if (p->row->fixed == Fixed::Command2 && code == BN_CLICKED)
+        Command2_Click();
+    else if (code == EN_SETFOCUS || code == EN_KILLFOCUS || code == CBN_SETFOCUS ||
+             code == CBN_KILLFOCUS)
+        showFocusReason(GetFocus());
+    else if (!writing_ && ((p->row->kind == Kind::TextBox && code == EN_CHANGE) ||
+                           (p->row->kind == Kind::ComboBox &&
+                            (code == CBN_EDITCHANGE || code == CBN_SELCHANGE))))
+        logic_->edited(p->row->field());
+}
+
+// The window moved to a monitor of another dpi: everything at the new dpi,
+// in the frame Windows suggests.
+void Form2::dpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    createFonts();
+    layout();
+    setIcons();
+    scaleToolTips();
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND: {
-        const Placed* p = placedOf(reinterpret_cast<HWND>(lParam));
-        const int code = HIWORD(wParam);
-        if (!p)
-            return 0;
-        if (p->row->fixed == Fixed::Command1 && code == BN_CLICKED)
-            Command1_Click();
-        else if (p->row->fixed == Fixed::Command2 && code == BN_CLICKED)
-            Command2_Click();
-        else if (code == EN_SETFOCUS || code == EN_KILLFOCUS || code == CBN_SETFOCUS ||
-                 code == CBN_KILLFOCUS)
-            showFocusReason(GetFocus());
-        else if (!writing_ && ((p->row->kind == Kind::TextBox && code == EN_CHANGE) ||
-                               (p->row->kind == Kind::ComboBox &&
-                                (code == CBN_EDITCHANGE || code == CBN_SELCHANGE))))
-            logic_->edited(p->row->field());
+    case WM_COMMAND:
+        command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
-    }
     case DM_GETDEFID: // Enter in any box presses the default button, "="
         for (const Placed& p : placed_)
             if (p.row->isDefault)
@@ -419,18 +435,9 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         *reinterpret_cast<SIZE*>(lParam) = frameFor(WS_OVERLAPPEDWINDOW, static_cast<UINT>(wParam));
         return TRUE;
     }
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        createFonts();
-        layout();
-        setIcons();
-        scaleToolTips();
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
         readSystemColours();

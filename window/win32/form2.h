@@ -3,15 +3,24 @@
 // from the window's control table, at its twips scaled to the monitor's dpi.
 //
 // Form2 offers its controls to Form2Logic as a FormView; the logic decides
-// what "=" writes and how each box looks, Form2 only draws it. What Form2
-// does itself, as every front end must:
-// - keys: Enter presses the default button "=" (DM_GETDEFID), "=" in a box
-//   presses it too (pressesEquals), Ctrl+A selects a box's text;
-// - the locale's decimal separator, through decimalSeparatorOf;
-// - "Sai", the close box and Alt+F4 end the program with status 0;
-// - the focus starts on the first control of the tab order, "=";
-// - tooltips, and the name each control has for screen readers;
-// - edited() on every change the user makes to a box or selector.
+// what "=" writes and how each box looks, Form2 only draws it. The duties
+// of a front end (window/form2_logic.h), as Form2 does them:
+//  1. controls: EDIT, COMBOBOX, BUTTON and STATIC at the monitor's dpi,
+//     scaled again on WM_DPICHANGED;
+//  2. focus: the controls are made in tab order, which the dialog keys of
+//     IsDialogMessage follow;
+//  3. looks: WM_CTLCOLOREDIT;
+//  4. high contrast: SPI_GETHIGHCONTRAST, read again on WM_SETTINGCHANGE;
+//  5. reasons: a tooltip control, PROPID_ACC_DESCRIPTION, and a tracking
+//     tooltip beside the focused box;
+//  6. names: PROPID_ACC_NAME, also on each selector's edit field;
+//  7. separator: LOCALE_SDECIMAL of the user's locale;
+//  8. keys: Enter presses the default button (DM_GETDEFID), "=" is taken
+//     before a box types it (takeKey), and Ctrl+A selects a box's text;
+//  9. edits: EN_CHANGE, CBN_EDITCHANGE and CBN_SELCHANGE;
+// 10. ending: "Sai", the close box and Alt+F4; no Ctrl+Q, as Alt+F4 is
+//     Windows' own way;
+// 11. errors: a MessageBox.
 #pragma once
 
 #include "window/control_set.h"
@@ -64,6 +73,8 @@ private:
 
     static LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void command(HWND control, int code);
+    void dpiChanged(UINT dpi, const RECT& suggested);
     void createControls();
     HWND createControl(const ControlRow& row, int id);
     void createFonts();
