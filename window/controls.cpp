@@ -8,7 +8,8 @@ namespace quintora {
 namespace {
 
 // Headings, the note of the convention, the input row and the buttons; tab
-// positions are worked out below.
+// positions are worked out below, and the headings' texts are the
+// quantities' own.
 struct FixedControl {
     Kind kind;
     Control control;
@@ -20,9 +21,9 @@ struct FixedControl {
 
 // clang-format off
 constexpr FixedControl fixedControls[] = {
-    {Kind::Label,    {},              Fixed::Label1,   -1, 120,  0,    855,  375,  FontRole::Heading, "Força",                 texts::conventionTip},
-    {Kind::Label,    {},              Fixed::Label2,   -1, 2040, 0,    1815, 375,  FontRole::Heading, "Momento",               texts::conventionTip},
-    {Kind::Label,    {},              Fixed::Label3,   -1, 4250, 0,    1215, 375,  FontRole::Heading, "Tensão",                texts::conventionTip},
+    {Kind::Label,    {},              Fixed::Label1,   -1, 120,  0,    855,  375,  FontRole::Heading, {},                      texts::conventionTip},
+    {Kind::Label,    {},              Fixed::Label2,   -1, 2040, 0,    1815, 375,  FontRole::Heading, {},                      texts::conventionTip},
+    {Kind::Label,    {},              Fixed::Label3,   -1, 4250, 0,    1215, 375,  FontRole::Heading, {},                      texts::conventionTip},
     {Kind::Label,    {},              Fixed::Label4,   -1, 120,  2355, 1695, 270,  FontRole::Normal,  texts::conventionNote,   texts::conventionTip},
     {Kind::TextBox,  Control::Text1,  Fixed::None,     0,  120,  480,  1095, 315,  FontRole::Normal,  "1",                     {}},
     {Kind::ComboBox, Control::Combo1, Fixed::None,     -1, 1215, 480,  720,  315,  FontRole::Normal,  {},                      {}},
@@ -114,8 +115,12 @@ const char* nameOf(Fixed fixed) {
 std::vector<ControlRow> controlTable() {
     std::vector<ControlRow> table;
     for (const FixedControl& s : fixedControls) {
+        const int heading = static_cast<int>(s.fixed) - static_cast<int>(Fixed::Label1);
         const std::string_view text =
-            s.kind == Kind::ComboBox ? quantityOf(s.control).units.front().name : s.text;
+            s.kind == Kind::ComboBox ? quantityOf(s.control).units.front().name
+            : s.font == FontRole::Heading
+                ? texts::heading(quantities.at(static_cast<std::size_t>(heading)))
+                : s.text;
         table.push_back({s.kind, s.control, s.fixed, s.index, s.left, s.top, s.width, s.height,
                          tabOf(s), s.font, text, s.toolTip, spokenNameOf(s),
                          s.fixed == Fixed::Command1});
