@@ -30,6 +30,16 @@ QUINTORA_EXPORT(edited) void edited(int field) {
     form->edited(field);
 }
 
+// The page's clipboard text was pasted into field number `field`.
+QUINTORA_EXPORT(pasted) void pasted(int field) {
+    form->pasted(field);
+}
+
+// A copy of the results of quantity number `which`, or of all (3).
+QUINTORA_EXPORT(copyResults) void copyResults(int which) {
+    form->copyResults(static_cast<std::size_t>(which));
+}
+
 // Whether a key pressed in a box presses "=": Enter (`enter` 1), or the key
 // that types `typed` (a code point, or 0 for none).
 QUINTORA_EXPORT(keyPressesEquals) int keyPressesEquals(int enter, int typed) {

@@ -36,6 +36,14 @@ const Quantity& quantityOf(Control control) {
     return quantities[quantityNumber(control)];
 }
 
+const Quantity* quantityWithUnit(std::string_view name) {
+    for (const Quantity& q : quantities)
+        for (const Unit& unit : q.units)
+            if (unit.name == name)
+                return &q;
+    return nullptr;
+}
+
 std::optional<Stop> programa01(Module1& m, FieldSet& fields) {
     const char separator = fields.decimalSeparator();
     std::array<bool, quantities.size()> inputKnown{};
@@ -43,7 +51,7 @@ std::optional<Stop> programa01(Module1& m, FieldSet& fields) {
         const Quantity& quantity = quantities[k];
         m.unidade = fields.text(quantity.selector, 0);
         const Unit* unit = quantity.lookUp(m);
-        fields.unitChecked(quantity.selector, 0, unit);
+        fields.unitChecked(quantity.selector, 0, m.unidade, unit);
         inputKnown[k] = unit != nullptr;
         const std::string input = fields.text(quantity.values, 0);
         const Reading reading = readNumber(input, separator);
@@ -61,7 +69,7 @@ std::optional<Stop> programa01(Module1& m, FieldSet& fields) {
         for (int row = 1; row <= quantity.rows(); ++row) {
             m.unidade = fields.text(quantity.unitNames, row);
             const Unit* unit = quantity.lookUp(m);
-            fields.unitChecked(quantity.unitNames, row, unit);
+            fields.unitChecked(quantity.unitNames, row, m.unidade, unit);
             if (!unit || !inputKnown[q]) {
                 fields.setText(quantity.values, row, {});
                 continue;

@@ -27,9 +27,10 @@ public:
     virtual void setText(Control control, int index, std::string_view text) = 0;
     // The separator numbers are written with and read with, besides ".".
     virtual char decimalSeparator() const = 0;
-    // After each selector or unit-name box is looked up: the unit its name
-    // stands for, or null when its quantity does not know the name.
-    virtual void unitChecked(Control control, int index, const Unit* unit) = 0;
+    // After each selector or unit-name box is looked up: its name, and the
+    // unit the name stands for, or null when its quantity does not know it.
+    virtual void unitChecked(Control control, int index, std::string_view name,
+                             const Unit* unit) = 0;
     // After each input box is read: its text, the number taken from it, and
     // whether the whole text took part in it.
     virtual void inputRead(Control control, std::string_view text, const Reading& reading) = 0;
@@ -57,6 +58,8 @@ inline constexpr std::array<Quantity, 3> quantities{{
 // The quantity a control belongs to, and its place in `quantities`.
 const Quantity& quantityOf(Control control);
 std::size_t quantityNumber(Control control);
+// The quantity with a unit of exactly that name, or null.
+const Quantity* quantityWithUnit(std::string_view name);
 
 // Where a pass stopped, and why: the input box (index 0) whose number, or
 // whose number in the base unit, is beyond the range of a double, or the

@@ -26,8 +26,8 @@ class Cursor {
 public:
     explicit Cursor(std::string_view text) : text_(text) {}
     void skipBlanks() {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
-            ++pos_;
+        while (const std::size_t blank = blankAt(text_.substr(pos_)))
+            pos_ += blank;
     }
     // The next character after any blanks, or '\0' at the end.
     char peek() {
@@ -101,16 +101,43 @@ bool readSign(Cursor& in, bool& negative) {
     return true;
 }
 
-// Digits with at most one decimal separator, "." or `decimalSeparator`.
+// Whether the number at `in` is written with grouped digits that cannot be
+// mistaken (see readNumber).
+bool groupedAt(Cursor in, char decimalSeparator) {
+    const char mark = groupingMarkOf(decimalSeparator);
+    if (in.peek() == '0')
+        return false;
+    int lead = 0;
+    for (; isDigit(in.peek()); in.advance())
+        if (++lead > 3)
+            return false;
+    int groups = 0;
+    for (; lead > 0 && in.peek() == mark; ++groups) {
+        in.advance();
+        for (int i = 0; i < 3; ++i, in.advance())
+            if (!isDigit(in.peek()))
+                return false;
+    }
+    if (groups == 0 || isDigit(in.peek()))
+        return false;
+    return groups >= 2 || in.peek() == decimalSeparator;
+}
+
+// Digits with at most one decimal separator: "." or `decimalSeparator`; or,
+// in a number of grouped digits, `decimalSeparator` alone, the grouping
+// marks before it passed over.
 Mantissa readMantissa(Cursor& in, char decimalSeparator) {
+    const bool grouped = groupedAt(in, decimalSeparator);
+    const char mark = groupingMarkOf(decimalSeparator);
     Mantissa mantissa;
     for (;;) {
         const char c = in.peek();
+        const bool separator = c != '\0' && (c == decimalSeparator || (c == '.' && !grouped));
         if (isDigit(c))
             mantissa.add(c);
-        else if (!mantissa.sawSeparator && c != '\0' && (c == '.' || c == decimalSeparator))
+        else if (!mantissa.sawSeparator && separator)
             mantissa.sawSeparator = true;
-        else
+        else if (!(grouped && !mantissa.sawSeparator && c == mark))
             break;
         in.advance();
     }
@@ -301,13 +328,40 @@ std::string writeNumber(double value, char decimalSeparator) {
     return std::string(buffer, writeNumber(value, decimalSeparator, buffer));
 }
 
+std::size_t blankAt(std::string_view text) {
+    if (text.empty())
+        return 0;
+    switch (text[0]) {
+    case ' ':
+    case '\t':
+    case '\n':
+    case '\r':
+        return 1;
+    default:
+        break;
+    }
+    if (text.starts_with("\xC2\xA0"))
+        return 2; // U+00A0, no-break space
+    if (text.starts_with("\xE2\x80\xAF"))
+        return 3; // U+202F, narrow no-break space
+    return 0;
+}
+
+std::string withoutBlanks(std::string_view text) {
+    std::string kept;
+    while (!text.empty()) {
+        const std::size_t blank = blankAt(text);
+        if (blank == 0)
+            kept += text.front();
+        text.remove_prefix(blank == 0 ? 1 : blank);
+    }
+    return kept;
+}
+
 bool pointMayGroupThousands(std::string_view text, char decimalSeparator) {
     if (decimalSeparator != ',')
         return false;
-    std::string kept;
-    for (char c : text)
-        if (!isBlank(c))
-            kept += c;
+    const std::string kept = withoutBlanks(text);
     std::string_view s = kept;
     if (!s.empty() && (s.front() == '-' || s.front() == '+'))
         s.remove_prefix(1);
@@ -322,8 +376,8 @@ bool pointMayGroupThousands(std::string_view text, char decimalSeparator) {
 
 std::string withoutPoint(std::string_view text) {
     std::string digits;
-    for (char c : text)
-        if (c != '.' && c != '+' && !isBlank(c))
+    for (char c : withoutBlanks(text))
+        if (c != '.' && c != '+')
             digits += c;
     return digits;
 }

@@ -35,19 +35,36 @@ struct Reading {
     bool overflow = false;
 };
 
-// Reads a decimal number from the left of `text`, leniently: blanks, tabs and
-// line feeds are skipped wherever they stand; "." is always a decimal
-// separator, and so is `decimalSeparator`; an exponent "E"/"e" with optional
-// sign is accepted; reading stops at the first character that cannot continue
-// the number, and a text that does not begin with a number reads as 0.
+// Reads a decimal number from the left of `text` (UTF-8), leniently: blanks
+// are skipped wherever they stand; "." is always a decimal separator, and so
+// is `decimalSeparator`; an exponent "E"/"e" with optional sign is accepted;
+// reading stops at the first character that cannot continue the number, and
+// a text that does not begin with a number reads as 0.
+// Digits grouped by the user's grouping mark (groupingMarkOf) read whole
+// where the grouping cannot be mistaken: one to three digits not led by 0,
+// then groups of the mark and exactly three digits, and either two or more
+// such groups or the decimal separator after them ("1.234,56" and
+// "1.234.567" where the separator is ","; "1,234.56" and "1,234,567" where
+// it is "."). There "." is no decimal separator but the mark. A single
+// mark with no decimal part ("1.000" where the separator is ",") is read as
+// before: the point is decimal.
 // A number too small for a double reads as 0; one beyond its range sets
 // `overflow`.
 Reading readNumber(std::string_view text, char decimalSeparator);
 
-// What a number may hold anywhere and reading skips: blanks, tabs, line feeds.
-inline constexpr bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
+// The digit grouping mark of a user whose decimal separator is
+// `decimalSeparator`: "." where it is ",", else ",".
+constexpr char groupingMarkOf(char decimalSeparator) {
+    return decimalSeparator == ',' ? '.' : ',';
 }
+
+// The length in bytes of the blank `text` begins with, or 0: what a number
+// may hold anywhere and reading skips. Spaces, tabs, line ends (LF and CR),
+// and the no-break spaces U+00A0 and U+202F, with which several locales
+// group digits.
+std::size_t blankAt(std::string_view text);
+// `text` without its blanks.
+std::string withoutBlanks(std::string_view text);
 
 // Whether a text such as "1.000" or "-12.500" may mean thousands to a user
 // whose decimal separator is the comma: its one separator is a point with

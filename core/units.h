@@ -83,4 +83,11 @@ const Unit* QuintoraForça(Module1& m);
 const Unit* QuintoraMomento(Module1& m);
 const Unit* QuintoraTensao(Module1& m);
 
+// The unit of `table` that `name` nearly names, or null: the same name but
+// for the case of its letters, a superscript "²" for "2", "·", "*" or "×"
+// for ".", a missing ".", or blanks within it ("kN.m", "KNm", "kN·m" and
+// "kgf/cm²" nearly name "KN.m" and "Kgf/cm2"). It is only a suggestion:
+// names are compared exactly.
+const Unit* nearUnit(std::span<const Unit> table, std::string_view name);
+
 } // namespace quintora

@@ -23,7 +23,7 @@ void MemoryFields::setText(Control control, int index, std::string_view text) {
     texts_[slot(control)].at(static_cast<std::size_t>(index)) = text;
 }
 
-void MemoryFields::unitChecked(Control control, int index, const Unit* unit) {
+void MemoryFields::unitChecked(Control control, int index, std::string_view, const Unit* unit) {
     known_[slot(control)].at(static_cast<std::size_t>(index)) = unit ? 1 : 2;
 }
 

@@ -19,7 +19,7 @@ public:
     std::string text(Control control, int index) const override;
     void setText(Control control, int index, std::string_view text) override;
     char decimalSeparator() const override { return separator_; }
-    void unitChecked(Control control, int index, const Unit* unit) override;
+    void unitChecked(Control control, int index, std::string_view name, const Unit* unit) override;
     void inputRead(Control control, std::string_view text, const Reading& reading) override;
 
     std::string& at(Control control, int index = 0) { return texts_[slot(control)][index]; }

@@ -14,7 +14,8 @@
 #   client [DPI]                    the client area's size, "width height"
 #   ended WHAT                      waits for the program $pid to end, which
 #                                   it must do with status 0
-#   fail WHAT                       says what failed, and exits
+#   fail WHAT                       says what failed, keeps a picture of the
+#                                   screen, and exits
 on_virtual_display() {
     local size=$1
     shift
@@ -43,4 +44,9 @@ ended() {
     trap - EXIT
     [ "$status" -eq 0 ] || fail "$1 ended the program with status $status"
 }
-fail() { echo "FAILED: $*"; exit 1; }
+fail() {
+    echo "FAILED: $*"
+    local shot=/tmp/quintora-failure-$$.png
+    [ -n "${DISPLAY:-}" ] && import -window root "$shot" 2>/dev/null && echo "the screen then: $shot"
+    exit 1
+}

@@ -63,6 +63,30 @@ bool pressesEquals(bool enter, std::string_view typed) {
     return enter || typed == "=";
 }
 
+Paste pasteOf(std::string_view clipboard) {
+    Paste paste;
+    const auto blank = [](std::string_view text) { return withoutBlanks(text).empty(); };
+    while (!clipboard.empty()) {
+        const std::size_t end = std::min(clipboard.find('\n'), clipboard.size());
+        std::string_view line = clipboard.substr(0, end);
+        clipboard.remove_prefix(std::min(end + 1, clipboard.size()));
+        if (blank(line))
+            continue;
+        if (++paste.lines > 1)
+            continue;
+        while (!line.empty()) {
+            const std::size_t tab = std::min(line.find('\t'), line.size());
+            const std::string_view cell = line.substr(0, tab);
+            line.remove_prefix(std::min(tab + 1, line.size()));
+            if (blank(cell))
+                continue;
+            if (++paste.cells == 1)
+                paste.text = cell.ends_with('\r') ? cell.substr(0, cell.size() - 1) : cell;
+        }
+    }
+    return paste;
+}
+
 // The window's boxes as the conversion pass sees them; what the pass reports
 // of them becomes their marks.
 class Form2Logic::Pass : public FieldSet {
@@ -82,10 +106,10 @@ public:
         logic_.update(field);
     }
     char decimalSeparator() const override { return logic_.separator_; }
-    void unitChecked(Control control, int index, const Unit* unit) override {
+    void unitChecked(Control control, int index, std::string_view name, const Unit* unit) override {
         const Field field{control, index};
         State& state = logic_.states_[fieldNumber(field)];
-        state.mark = unit ? std::string() : std::string(texts::unknownUnit);
+        state.mark = unit ? std::string() : texts::unitNotKnown(quantityOf(control), name);
         if (unit)
             state.tip = spoken(*unit);
         logic_.update(field);
@@ -93,6 +117,7 @@ public:
     void inputRead(Control control, std::string_view input, const Reading& reading) override {
         const Field field{control, 0};
         const char separator = logic_.separator_;
+        logic_.inputsRead_[quantityNumber(control)] = writeNumber(reading.value, separator);
         std::string& mark = logic_.states_[fieldNumber(field)].mark;
         if (reading.overflow)
             mark = logic_.outOfRangeTip();
@@ -128,9 +153,11 @@ void Form2Logic::update(Field field) {
     const State& state = states_[fieldNumber(field)];
     Look look;
     look.outOfDate = isOutput(field) && outOfDate_[quantityNumber(field.control)];
-    if (!state.mark.empty()) {
+    if (!state.mark.empty() || !state.pasted.empty()) {
         look.background = Tint::Mark;
-        look.toolTip = state.mark;
+        look.toolTip = state.pasted.empty() || state.mark.empty()
+                           ? state.pasted + state.mark
+                           : state.pasted + "; " + state.mark;
     } else {
         look.background = holdsUnit(field) ? Tint::Unit : Tint::Plain;
         look.toolTip = look.outOfDate ? std::string(texts::outOfDate) : state.tip;
@@ -168,6 +195,7 @@ void Form2Logic::load() {
 
 void Form2Logic::convert() {
     outOfDate_ = {}; // every output is written again below
+    resultsEdited_ = {};
     converted_ = true;
     Pass pass(*this);
     const std::optional<Stop> stop = programa01(module1_, pass);
@@ -183,14 +211,69 @@ void Form2Logic::convert() {
 }
 
 void Form2Logic::edited(Field field) {
+    State& state = states_[fieldNumber(field)];
+    if (!state.pasted.empty()) {
+        state.pasted.clear();
+        update(field);
+    }
+    const std::size_t k = quantityNumber(field.control);
+    if (converted_ && isOutput(field))
+        resultsEdited_[k] = true;
     if (!converted_ || isOutput(field))
         return;
-    const std::size_t k = quantityNumber(field.control);
     if (outOfDate_[k])
         return;
     outOfDate_[k] = true;
     for (int i = 1; i <= quantities[k].rows(); ++i)
         update({quantities[k].values, i});
+}
+
+void Form2Logic::pasted(Field field, const Paste& paste) {
+    states_[fieldNumber(field)].pasted =
+        paste.whole() ? std::string() : texts::pastedFirstOf(paste.lines, paste.cells);
+    update(field);
+}
+
+CopyState Form2Logic::copyState(std::size_t which) const {
+    if (which == allResults) {
+        for (std::size_t q = 0; q < quantities.size(); ++q)
+            if (const CopyState state = copyState(q); !state.enabled)
+                return state;
+        return {true, {}};
+    }
+    if (!converted_)
+        return {false, texts::noResultsYet};
+    if (outOfDate_.at(which) || resultsEdited_[which])
+        return {false, texts::resultsOutOfDate};
+    const Quantity& q = quantities[which];
+    for (const Field field : allFields())
+        if (&quantityOf(field.control) == &q && look(field).background == Tint::Mark)
+            return {false, texts::boxMarked};
+    return {true, {}};
+}
+
+std::string Form2Logic::copyLabel(std::size_t which) const {
+    const std::string label =
+        which == allResults ? std::string(texts::copyAll) : texts::copyColumn(quantities.at(which));
+    return texts::withWhy(label, copyState(which).why);
+}
+
+// A quantity's results as the window shows them, after its heading and its
+// input as read.
+ResultColumn Form2Logic::column(std::size_t quantity) const {
+    const Quantity& q = quantities[quantity];
+    ResultColumn column{texts::heading(q), inputsRead_[quantity], view_.text({q.selector, 0}), {}};
+    for (int i = 1; i <= q.rows(); ++i)
+        column.rows.emplace_back(view_.text({q.values, i}), view_.text({q.unitNames, i}));
+    return column;
+}
+
+ResultsTable Form2Logic::copyResults(std::size_t which) const {
+    std::vector<ResultColumn> columns;
+    for (std::size_t q = 0; q < quantities.size(); ++q)
+        if (which == allResults || which == q)
+            columns.push_back(column(q));
+    return resultsTable(columns, separator_);
 }
 
 } // namespace quintora

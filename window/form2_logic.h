@@ -5,12 +5,15 @@
 //
 // A front end implements FormView over its own controls, creates one
 // Form2Logic, calls load() before the window is first shown, convert() on
-// "=", and edited() whenever the user changes a box or a selector.
+// "=", edited() whenever the user changes a box or a selector, and pasted()
+// after a paste; it copies what copyResults() gives, when copyState() lets
+// it.
 #pragma once
 
 #include "core/conversion.h"
 #include "window/controls.h"
 #include "window/look.h"
+#include "window/results_table.h"
 
 #include <array>
 #include <string>
@@ -33,6 +36,27 @@ char decimalSeparatorOf(char32_t codePoint);
 // number or unit name holds one, so it works as on a calculator.
 bool pressesEquals(bool enter, std::string_view typed);
 
+// What a paste puts into a box: of the pasted text, its first line that is
+// not blank, without its line end; of that line, its first cell that is not
+// empty (a spreadsheet parts cells with tabs). A paste never joins lines or
+// cells into one number.
+struct Paste {
+    std::string text;
+    int lines = 0; // lines that are not blank
+    int cells = 0; // cells that are not empty in the first of them
+    bool whole() const { return lines <= 1 && cells <= 1; }
+};
+Paste pasteOf(std::string_view clipboard);
+
+// Which results a copy takes: one quantity's (its number), or all.
+inline constexpr std::size_t allResults = quantities.size();
+
+// Whether results may be copied now, and if not, why.
+struct CopyState {
+    bool enabled = false;
+    std::string_view why; // "desatualizados: aperte ="
+};
+
 // What every front end does itself, around Form2Logic and its FormView.
 // Each front end's header marks every duty against this list: how it does
 // it, or that it leaves it out, and why.
@@ -48,7 +72,15 @@ bool pressesEquals(bool enter, std::string_view typed);
 //  6. names: gives each control its accessibleName;
 //  7. separator: hands Form2Logic decimalSeparatorOf() the user's locale;
 //  8. keys: Enter, and "=" typed in a box, press "=" (pressesEquals);
-//  9. edits: calls edited() on every change the user makes to a field;
+//     Ctrl+C with nothing selected copies the whole box; Ctrl+Shift+C
+//     copies all results;
+//  9. edits: calls edited() on every change the user makes to a field; a
+//     paste puts in pasteOf()'s text alone, then calls pasted();
+// 12. copies: each box's menu, after the toolkit's own entries, copies its
+//     quantity's results and all results (copyLabel, copyState,
+//     copyResults), as plain text and HTML together;
+// 13. unit lists: a list opens on the entry the typed unit names exactly,
+//     and closing it without a pick keeps the typed text;
 // 10. ending: "Sai", the close box and the platform's own way end the
 //     program with status 0;
 // 11. errors: shows showError()'s message, modally.
@@ -79,6 +111,18 @@ public:
     void convert();
     // The user changed the text of `field`.
     void edited(Field field);
+    // The user pasted into `field`, which took `paste.text`: marked, until
+    // the user changes it again, where more was pasted than it took.
+    void pasted(Field field, const Paste& paste);
+
+    // Copying the results of quantity number `which`, or allResults: only
+    // when they were converted, are current, came from no marked box and
+    // were not edited since.
+    CopyState copyState(std::size_t which) const;
+    // The menu entry that copies them: "Copiar resultados de Força", or
+    // "Copiar todos os resultados", with why not when it cannot.
+    std::string copyLabel(std::size_t which) const;
+    ResultsTable copyResults(std::size_t which) const;
 
     const Look& look(Field field) const;
     // Why the boxes of quantity number `quantity` (0 force, 1 moment, 2
@@ -95,16 +139,20 @@ private:
     struct State {
         std::string mark;
         std::string tip;
+        std::string pasted; // what a paste left out, until the user changes the field
     };
 
     void update(Field field);
     std::string outOfRangeTip() const;
+    ResultColumn column(std::size_t quantity) const;
 
     FormView& view_;
     char separator_;
     Module1 module1_;
     bool converted_ = false;
     std::array<bool, quantities.size()> outOfDate_{};
+    std::array<bool, quantities.size()> resultsEdited_{};
+    std::array<std::string, quantities.size()> inputsRead_; // as the results write them
     std::vector<State> states_;
     std::vector<Look> looks_;
 };

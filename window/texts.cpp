@@ -12,6 +12,40 @@ std::string_view heading(const Quantity& quantity) {
     return headings[quantityNumber(quantity.values)];
 }
 
+namespace {
+
+// "força", as a sentence has it.
+std::string lowerHeading(const Quantity& quantity) {
+    std::string name(heading(quantity));
+    if (!name.empty() && name[0] >= 'A' && name[0] <= 'Z')
+        name[0] = static_cast<char>(name[0] - 'A' + 'a');
+    return name;
+}
+
+} // namespace
+
+std::string unitNotKnown(const Quantity& quantity, std::string_view name) {
+    if (const Unit* nearly = nearUnit(quantity.units, name))
+        return std::string(unknownUnit) + ": " + std::string(name) + ". Quis dizer " +
+               std::string(nearly->name) + "?";
+    if (const Quantity* other = quantityWithUnit(name))
+        return std::string(name) + " é unidade de " + lowerHeading(*other);
+    return std::string(unknownUnit);
+}
+
+std::string pastedFirstOf(int lines, int cells) {
+    return lines > 1 ? "Colado: só a primeira de " + std::to_string(lines) + " linhas"
+                     : "Colado: só a primeira de " + std::to_string(cells) + " células";
+}
+
+std::string copyColumn(const Quantity& quantity) {
+    return "Copiar resultados de " + std::string(heading(quantity));
+}
+
+std::string withWhy(std::string_view label, std::string_view why) {
+    return why.empty() ? std::string(label) : std::string(label) + " (" + std::string(why) + ")";
+}
+
 std::string spokenName(Control control, int index) {
     const Quantity& q = quantityOf(control);
     std::string name(heading(q));

@@ -48,8 +48,38 @@ inline constexpr std::string_view startFailed = "A página não pôde ser inicia
 inline constexpr std::string_view unknownUnit = "Unidade desconhecida";
 inline constexpr std::string_view outOfDate = "Desatualizado: aperte = (ou Enter)";
 
+// Copying results, and why it cannot be done.
+inline constexpr std::string_view copyAll = "Copiar todos os resultados";
+inline constexpr std::string_view copy = "Copiar";
+inline constexpr std::string_view copied = "Copiado";
+inline constexpr std::string_view noResultsYet = "sem resultados: aperte =";
+inline constexpr std::string_view resultsOutOfDate = "desatualizados: aperte =";
+inline constexpr std::string_view boxMarked = "caixa marcada";
+// A box's own menu, where the front end makes it.
+inline constexpr std::string_view undo = "&Desfazer";
+inline constexpr std::string_view cut = "Recor&tar";
+inline constexpr std::string_view copyBox = "&Copiar";
+inline constexpr std::string_view paste = "C&olar";
+inline constexpr std::string_view erase = "&Excluir";
+inline constexpr std::string_view selectAll = "Selecionar &tudo";
+
 // "Força", "Momento", "Tensão".
 std::string_view heading(const Quantity& quantity);
+
+// Why a unit name is not one of `quantity`'s: the unit it nearly names
+// ("Unidade desconhecida: kN.m. Quis dizer KN.m?"), the quantity it is a
+// unit of ("KN é unidade de força"), or "Unidade desconhecida".
+std::string unitNotKnown(const Quantity& quantity, std::string_view name);
+
+// The mark of a box into which only the first of several lines or cells was
+// pasted: "Colado: só a primeira de 3 linhas".
+std::string pastedFirstOf(int lines, int cells);
+
+// "Copiar resultados de Força".
+std::string copyColumn(const Quantity& quantity);
+// An action's label, with why it cannot be done when it cannot:
+// "Copiar resultados de Força (desatualizados: aperte =)".
+std::string withWhy(std::string_view label, std::string_view why);
 
 // What a screen reader says of a field-set member.
 std::string spokenName(Control control, int index);

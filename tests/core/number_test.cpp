@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"2.5e-3", 0.0025, true}, ReadCase{"1 e 2", 100, true},
                     ReadCase{"1e-330", 0, true}, ReadCase{"0.1", 0.1, true},
                     ReadCase{"1e308", 1e308, true}, ReadCase{"0e999999999999", 0, true},
-                    ReadCase{"&H10", 0, false}, ReadCase{"3\r\n", 3, false},
+                    ReadCase{"&H10", 0, false}, ReadCase{"3\r\n", 3, true},
                     ReadCase{"1.7976931348623157e308", std::numeric_limits<double>::max(), true},
                     ReadCase{"0.000000000000000000000000000001e30", 1, true}));
 
@@ -73,6 +73,45 @@ TEST(ReadNumber, TheLocaleSeparatorIsAcceptedBesideThePoint) {
     EXPECT_EQ(readNumber("1,5,2", ',').value, 1.5);
     EXPECT_FALSE(readNumber("1,5,2", ',').whole);
 }
+
+// Texts as spreadsheets, calculation programs and reports write them, under
+// a decimal comma and a decimal point: grouped digits read whole where the
+// grouping cannot be mistaken, and as before where it can.
+struct TravelledCase {
+    const char* text;
+    char separator;
+    double value;
+    bool whole;
+};
+
+class TravelledNumber : public testing::TestWithParam<TravelledCase> {};
+
+TEST_P(TravelledNumber, ReadsWholeWhereTheGroupingCannotBeMistaken) {
+    const TravelledCase& c = GetParam();
+    const Reading r = readNumber(c.text, c.separator);
+    EXPECT_EQ(r.value, c.value) << '"' << c.text << "\" under " << c.separator;
+    EXPECT_EQ(r.whole, c.whole) << '"' << c.text << "\" under " << c.separator;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TravelledNumber,
+    testing::Values(TravelledCase{"12,5\r\n",           ',', 12.5,        true },
+                    TravelledCase{"1.234,56",            ',', 1234.56,     true },
+                    TravelledCase{"1.234.567",           ',', 1234567,     true },
+                    TravelledCase{"-12.345.678,9",       ',', -12345678.9, true },
+                    TravelledCase{"1\u00a0234,56",       ',', 1234.56,     true },
+                    TravelledCase{"1\u202f234\u202f567", ',', 1234567,     true },
+                    TravelledCase{"1.000",               ',', 1,           true }, // the point is decimal
+                    TravelledCase{"1.2345,6",            ',', 1.2345,      false},
+                    TravelledCase{"0.123,4",             ',', 0.123,       false},
+                    TravelledCase{"1,234.56",            ',', 1.234,       false},
+                    TravelledCase{"1.234,56.7",          ',', 1234.56,     false},
+                    TravelledCase{"1,234.56",            '.', 1234.56,     true },
+                    TravelledCase{"1,234,567",           '.', 1234567,     true },
+                    TravelledCase{"1,000",               '.', 1,           false}, // one mark, no decimals
+                    TravelledCase{"1.234,56",            '.', 1.234,       false}));
+// clang-format on
 
 struct WriteCase {
     double value;

@@ -6,10 +6,12 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
@@ -223,7 +225,7 @@ private slots:
         typeInto(form->Combo1, "kgf");
         form->Command1->click();
         form->Combo1->lineEdit()->setFocus();
-        QTRY_COMPARE(QToolTip::text(), QString("Unidade desconhecida"));
+        QTRY_COMPARE(QToolTip::text(), QString("Unidade desconhecida: kgf. Quis dizer Kgf?"));
         form->Text1[0]->setFocus();
         QTRY_VERIFY(!QToolTip::isVisible());
     }
@@ -365,6 +367,41 @@ private slots:
         typeInto(form->Text3[0], "2=");
         QCOMPARE(form->Text3[0]->text(), QString("2"));
         QCOMPARE(form->Text3[1]->text(), QString("200000"));
+    }
+
+    void aPastedColumnOfCellsGivesItsFirstAndAMark() {
+        QApplication::clipboard()->setText("1\n2\n3\n");
+        form->Text5[0]->setFocus();
+        form->Text5[0]->selectAll();
+        QTest::keyClick(form->Text5[0], Qt::Key_V, Qt::ControlModifier);
+        form->Command1->click();
+        QCOMPARE(form->Text5[0]->text(), QString("1"));
+        QCOMPARE(form->Text5[1]->text(), QString("1"));
+        QCOMPARE(form->Text5[0]->toolTip(), QString("Colado: só a primeira de 3 linhas"));
+    }
+
+    void copiesTakeTheWholeBoxAndAllResultsInTwoFlavours() {
+        form->Command1->click();
+        form->Text1[2]->setFocus();
+        QTest::keyClick(form->Text1[2], Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("0.001"));
+        QTest::keyClick(form->Text1[2], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        QVERIFY(data->text().startsWith("Força: 1 Kgf\n1\tKgf\n0.001\tTf\n"));
+        QVERIFY(data->html().contains("<td sdval=\"0.001\" x:num=\"0.001\">0.001</td>"));
+    }
+
+    void openingAUnitListKeepsAnExactTypedUnit() {
+        typeInto(form->Text3[0], "25");
+        typeInto(form->Combo2, "KN.m");
+        form->Combo2->showPopup();
+        QAbstractItemView* list = form->Combo2->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        QCOMPARE(list->currentIndex().row(), 11);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(form->Combo2->currentText(), QString("KN.m"));
+        form->Command1->click();
+        QCOMPARE(form->Text3[2]->text(), QString("250000"));
     }
 
     void saiEndsTheProgram() {

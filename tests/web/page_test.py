@@ -99,6 +99,35 @@ class Page(unittest.TestCase):
         finally:
             driver.quit()
 
+    def test_a_paste_takes_one_line_and_a_copy_takes_both_flavours(self):
+        driver = browser("pt-BR")
+        try:
+            driver.execute_cdp_cmd("Browser.grantPermissions", {
+                "origin": self.site.url.rstrip("/"),
+                "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+            self.open(driver)
+            clipboard = "const done = arguments[0]; navigator.clipboard.%s.then(done, e => done(String(e)))"
+            driver.execute_async_script(clipboard % "writeText('1\\n2\\n3\\n')")
+            box = self.box("Text5(0)", driver)
+            box.send_keys(Keys.CONTROL, "a")
+            box.send_keys(Keys.CONTROL, "v")
+            self.box("Command1", driver).click()
+            self.assertEqual(box.get_attribute("value"), "1")
+            self.assertEqual(self.box("Text5(1)", driver).get_attribute("value"), "1")  # never 123
+            self.assertEqual(box.get_attribute("title"), "Colado: só a primeira de 3 linhas")
+            self.assertEqual(self.box("copy-all", driver).text,
+                             "Copiar todos os resultados (caixa marcada)")
+            box.send_keys(Keys.CONTROL, "a")
+            box.send_keys("1", Keys.ENTER)
+            self.box("copy-all", driver).click()
+            flavours = driver.execute_async_script(clipboard % """read().then(async items => {
+                const out = {}; for (const type of items[0].types)
+                  out[type] = await (await items[0].getType(type)).text(); return out; })""")
+            self.assertTrue(flavours["text/plain"].startswith("Força: 1 Kgf\n1\tKgf\n0,001\tTf\n"))
+            self.assertIn('<td sdval="0.001" x:num="0.001">0,001</td>', flavours["text/html"])
+        finally:
+            driver.quit()
+
     def test_works_offline_after_a_first_visit(self):
         site, driver = Site(SITE), browser()
         try:

@@ -2,8 +2,9 @@
 # Drives quintora.exe under Wine on Xvfb with real X input, reading the boxes
 # back through the clipboard: the initial texts, the 31 results of "=", 25
 # KN.m, an unknown unit marked with its row empty, an overflow message that
-# is dismissed while the program goes on, and "Sai", Alt+F4 and the close box
-# ending it with status 0.
+# is dismissed while the program goes on, a pasted column of cells, a unit
+# list opened and closed, all results copied, and "Sai", Alt+F4 and the
+# close box ending it with status 0.
 # Usage: end_to_end.sh QUINTORA_EXE WINDOW_FACTS
 set -euo pipefail
 exe=$1 facts=$2
@@ -92,6 +93,30 @@ replace Combo1 "KN"
 xdotool key Return
 sleep 0.5
 expect "after the message" "$(read_box 'Text1(1)')" "-200"
+
+# A column of three cells pasted gives its first, marked; the unit list
+# opened and closed keeps an exact typed unit; all results go on the
+# clipboard as text and as HTML.
+printf '1\n2\n3\n' | xclip -selection clipboard >/dev/null 2>&1
+click 'Text5(0)'
+xdotool key --clearmodifiers ctrl+a ctrl+v
+replace Combo2 "KN.m"
+xdotool key Return F4
+sleep 0.3
+xdotool key F4
+sleep 0.3
+expect "a result of a pasted column" "$(read_box 'Text5(1)')" "1"
+expect "a typed unit after its list" "$(read_box Combo2)" "KN.m"
+expect "a pasted column's mark" "$(colour_at 'Text5(0)')" "255,192,192"
+expect "a pasted column" "$(read_box 'Text5(0)')" "1"
+replace 'Text5(0)' "1"
+replace 'Text4(3)' "Kgf.m"
+xdotool key Return ctrl+shift+c
+sleep 0.5
+targets=$(timeout 5 xclip -o -selection clipboard -t TARGETS)
+grep -qx "text/html" <<<"$targets" || fail "no HTML on the clipboard: $targets"
+expect "all results" "$(timeout 5 xclip -o -selection clipboard | head -2 | tr '\t\n' ' |')" \
+    "Força: -2 KN|-200 Kgf|"
 
 click Command2 # Sai
 ended "Sai"

@@ -58,7 +58,8 @@ TEST(Form2Logic, AnUnknownUnitIsMarkedUntilKnownAgain) {
     w.type(Control::Text4, 3, "Kgf.M");
     w.logic.convert();
     EXPECT_EQ(w.rows(Control::Text1, 4), "|||");
-    EXPECT_EQ(w.look(Control::Combo1, 0), (Look{Tint::Mark, false, "Unidade desconhecida"}));
+    EXPECT_EQ(w.look(Control::Combo1, 0),
+              (Look{Tint::Mark, false, "Unidade desconhecida: kgf. Quis dizer Kgf?"}));
     EXPECT_EQ(w.text(Control::Text3, 3), "");
     EXPECT_EQ(w.text(Control::Text3, 4), "0.001");
     EXPECT_EQ(w.look(Control::Text4, 3).background, Tint::Mark);
@@ -137,7 +138,7 @@ TEST(Form2Logic, ResultsOlderThanTheirInputsAreGreyedUntilEquals) {
 TEST(Form2Logic, EachQuantitySaysInOneLineWhyItsBoxesLookAsTheyDo) {
     Window w;
     w.logic.convert();
-    w.type(Control::Combo1, 0, "kgf");
+    w.type(Control::Combo1, 0, "xyz");
     w.type(Control::Text3, 0, "1e400");
     w.logic.convert();
     w.type(Control::Text5, 0, "3");
@@ -165,6 +166,111 @@ TEST(Form2Logic, APointBeforeThreeDigitsIsMarkedUnderADecimalComma) {
     portuguese.type(Control::Text1, 0, "1,5");
     portuguese.logic.convert();
     EXPECT_EQ(portuguese.look(Control::Text1, 0), Look{});
+}
+
+TEST(Form2Logic, AUnitNameThatNearlyMatchesSaysWhichUnitWasMeant) {
+    struct Case {
+        Control control;
+        const char* typed;
+        const char* reason;
+    };
+    // clang-format off
+    for (const Case& c : {
+             Case{Control::Combo2, "kN.m",    "Unidade desconhecida: kN.m. Quis dizer KN.m?"},
+             {Control::Combo2,     "KNm",     "Unidade desconhecida: KNm. Quis dizer KN.m?"},
+             {Control::Combo2,     "kN·m",    "Unidade desconhecida: kN·m. Quis dizer KN.m?"},
+             {Control::Combo2,     "kN * m",  "Unidade desconhecida: kN * m. Quis dizer KN.m?"},
+             {Control::Combo3,     "kgf/cm²", "Unidade desconhecida: kgf/cm². Quis dizer Kgf/cm2?"},
+             {Control::Combo3,     "N/mm²",   "Unidade desconhecida: N/mm². Quis dizer N/mm2?"},
+             {Control::Combo3,     "kPa",     "Unidade desconhecida: kPa. Quis dizer KPa?"},
+             {Control::Combo1,     "tf",      "Unidade desconhecida: tf. Quis dizer Tf?"},
+             {Control::Combo2,     "KN",      "KN é unidade de força"},
+             {Control::Text6,      "Kgf.m",   "Kgf.m é unidade de momento"},
+             {Control::Combo2,     "lbf.ft",  "Unidade desconhecida"},
+         }) {
+        // clang-format on
+        Window w;
+        w.type(c.control, c.control == Control::Text6 ? 2 : 0, c.typed);
+        w.logic.convert();
+        const Look& look = w.look(c.control, c.control == Control::Text6 ? 2 : 0);
+        EXPECT_EQ(look.background, Tint::Mark) << c.typed;
+        EXPECT_EQ(look.toolTip, c.reason) << c.typed;
+    }
+}
+
+TEST(Form2Logic, APasteTakesItsFirstLineAloneAndSaysWhatItLeftOut) {
+    struct Case {
+        const char* clipboard;
+        const char* text;
+        const char* mark; // empty: none
+    };
+    for (const Case& c : {
+             Case{"1\n2\n3\n",         "1",        "Colado: só a primeira de 3 linhas"  },
+             {"12,5\r\n",          "12,5",     ""                                    },
+             {"\r\n  \n7\r\n\r\n", "7",        ""                                    },
+             {"1\t2\t3",           "1",        "Colado: só a primeira de 3 células"},
+             {"\t1.234,56\t",      "1.234,56", ""                                    }
+    }) {
+        Window w(',');
+        const Paste paste = pasteOf(c.clipboard);
+        EXPECT_EQ(paste.text, c.text) << c.clipboard;
+        w.type(Control::Text5, 0, paste.text);
+        w.logic.pasted({Control::Text5, 0}, paste);
+        w.logic.convert();
+        EXPECT_EQ(w.look(Control::Text5, 0).toolTip, c.mark) << c.clipboard;
+    }
+    Window w;
+    w.type(Control::Text5, 0, "1");
+    w.logic.pasted({Control::Text5, 0}, pasteOf("1\n2\n3"));
+    w.logic.convert();
+    EXPECT_EQ(w.text(Control::Text5, 1), "1"); // never 123
+    w.type(Control::Text5, 0, "2");            // typed: the mark goes
+    EXPECT_EQ(w.look(Control::Text5, 0), Look{});
+}
+
+TEST(Form2Logic, CopiesAQuantityOrAllAsATableOfValuesAndUnits) {
+    Window w(',');
+    w.type(Control::Text3, 0, "25");
+    w.type(Control::Combo2, 0, "KN.m");
+    w.type(Control::Text1, 0, "1.234,5");
+    w.logic.convert();
+    const ResultsTable moment = w.logic.copyResults(1);
+    EXPECT_EQ(moment.text.substr(0, moment.text.find("N.mm")),
+              "Momento: 25 KN.m\n2500000\tKgf.mm\n250000\tKgf.cm\n2500\tKgf.m\n2500\tTf.mm\n"
+              "250\tTf.cm\n2,5\tTf.m\n25000000\t");
+    EXPECT_NE(moment.html.find("<tr><th colspan=\"2\">Momento: 25 KN.m</th></tr>\n"
+                               "<tr><td sdval=\"2500000\" x:num=\"2500000\">2500000</td>"
+                               "<td>Kgf.mm</td></tr>"),
+              std::string::npos);
+    EXPECT_NE(moment.html.find("<td sdval=\"2.5\" x:num=\"2.5\">2,5</td><td>Tf.m</td>"),
+              std::string::npos);
+    const ResultsTable all = w.logic.copyResults(allResults);
+    EXPECT_EQ(all.text.substr(0, all.text.find("\n\n")),
+              "Força: 1234,5 Kgf\n1234,5\tKgf\n1,2345\tTf\n12345\tN\n12,345\tKN");
+    EXPECT_NE(all.text.find("\n\nMomento: 25 KN.m\n"), std::string::npos);
+    EXPECT_NE(all.text.find("\n\nTensão: 1 Kgf/mm2\n1\tKgf/mm2\n"), std::string::npos);
+    EXPECT_EQ(all.text.back(), '\n');
+}
+
+TEST(Form2Logic, NeverCopiesResultsThatAreStaleOrSuspect) {
+    Window w;
+    EXPECT_EQ(w.logic.copyLabel(0), "Copiar resultados de Força (sem resultados: aperte =)");
+    w.logic.convert();
+    EXPECT_EQ(w.logic.copyLabel(0), "Copiar resultados de Força");
+    EXPECT_EQ(w.logic.copyLabel(allResults), "Copiar todos os resultados");
+    w.type(Control::Text1, 0, "2");
+    EXPECT_EQ(w.logic.copyLabel(0), "Copiar resultados de Força (desatualizados: aperte =)");
+    EXPECT_FALSE(w.logic.copyState(allResults).enabled);
+    EXPECT_TRUE(w.logic.copyState(1).enabled);
+    w.type(Control::Text3, 0, "12.5kN");
+    w.logic.convert();
+    EXPECT_EQ(w.logic.copyLabel(1), "Copiar resultados de Momento (caixa marcada)");
+    EXPECT_EQ(w.logic.copyLabel(allResults), "Copiar todos os resultados (caixa marcada)");
+    w.type(Control::Text3, 0, "12.5");
+    w.logic.convert();
+    w.type(Control::Text5, 4, "99"); // a result edited by hand is no result
+    EXPECT_FALSE(w.logic.copyState(2).enabled);
+    EXPECT_TRUE(w.logic.copyState(0).enabled && w.logic.copyState(1).enabled);
 }
 
 } // namespace

@@ -7,16 +7,22 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -212,12 +218,15 @@ Form2::Form2(QWidget* parent)
     // The platform's Quit (Ctrl+Q on Linux desktops) ends the program like "Sai".
     auto* quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &Form2::Command2_Click);
+    auto* copyAll = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copyAll, &QShortcut::activated, this, [this] { copyResults(allResults); });
     Form_Load();
 }
 
 Form2::~Form2() = default;
 
-Selector::Selector(const Quantity& quantity, QStyle* style, QWidget* parent) : QComboBox(parent) {
+Selector::Selector(const Quantity& quantity, QStyle* style, QWidget* parent)
+    : QComboBox(parent), quantity_(quantity) {
     static const bool factory = (QAccessible::installFactory(selectorAccessible), true);
     (void)factory;
     setStyle(style);
@@ -337,8 +346,129 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void Selector::showPopup() {
+    const QString typed = currentText();
+    QComboBox::showPopup();
+    int row = findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (const Unit* nearly = row < 0 ? nearUnit(quantity_.units, typed.toStdString()) : nullptr)
+        row = static_cast<int>(nearly - quantity_.units.data());
+    view()->setCurrentIndex(row >= 0 ? model()->index(row, 0) : QModelIndex());
+    if (currentText() != typed)
+        setEditText(typed);
+}
+
+std::optional<Field> Form2::fieldOf(const QObject* edit) const {
+    const QObject* parent = edit->parent();
+    for (const Field f : allFields()) {
+        const QWidget* w = field(f.control, f.index);
+        if (w == edit || (w == parent && qobject_cast<const QComboBox*>(parent)))
+            return f;
+    }
+    return std::nullopt;
+}
+
+void Form2::pasteInto(QLineEdit* edit, Field f, const QString& text) {
+    if (edit->isReadOnly())
+        return;
+    const Paste paste = pasteOf(text.toStdString());
+    edit->insert(qstring(paste.text)); // the user's edit, as typing is
+    logic_->pasted(f, paste);
+}
+
+void Form2::copyResults(std::size_t which) {
+    if (!logic_->copyState(which).enabled) {
+        if (QWidget* focused = QApplication::focusWidget())
+            QToolTip::showText(focused->mapToGlobal(QPoint(0, focused->height())),
+                               qstring(logic_->copyLabel(which)), focused);
+        return;
+    }
+    const ResultsTable table = logic_->copyResults(which);
+    auto* data = new QMimeData;
+    data->setText(qstring(table.text));
+    data->setHtml(qstring(table.html));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+// Qt's own menu of a box, whose "Copiar" takes the whole box when nothing is
+// selected and whose "Colar" pastes as a paste must, then the copies of
+// results.
+void Form2::showMenu(QLineEdit* edit, Field f, QPoint at) {
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    // Qt's entries, known by the texts Qt made them from.
+    const auto is = [](const QAction* action, const char* entry) {
+        return action->text().startsWith(QCoreApplication::translate("QLineEdit", entry));
+    };
+    for (QAction* action : menu->actions()) {
+        if (is(action, "&Copy")) {
+            action->setEnabled(!edit->text().isEmpty());
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [edit] {
+                QApplication::clipboard()->setText(edit->hasSelectedText() ? edit->selectedText()
+                                                                           : edit->text());
+            });
+        } else if (is(action, "&Paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this, edit, f] { pasteInto(edit, f, QApplication::clipboard()->text()); });
+        }
+    }
+    menu->addSeparator();
+    for (const std::size_t which : {quantityNumber(f.control), allResults}) {
+        QAction* copy = menu->addAction(qstring(logic_->copyLabel(which)));
+        copy->setEnabled(logic_->copyState(which).enabled);
+        connect(copy, &QAction::triggered, this, [this, which] { copyResults(which); });
+    }
+    menu->exec(at);
+}
+
+bool Form2::takeClipboardEvent(QLineEdit* edit, Field f, QEvent* event) {
+    QClipboard* clipboard = QApplication::clipboard();
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            pasteInto(edit, f, clipboard->text());
+            return true;
+        }
+        if (key->matches(QKeySequence::Copy) && !edit->hasSelectedText()) {
+            clipboard->setText(edit->text()); // nothing selected: the whole box
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonRelease: // X11's paste of the selection
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
+            !clipboard->supportsSelection())
+            return false;
+        edit->deselect();
+        pasteInto(edit, f, clipboard->text(QClipboard::Selection));
+        return true;
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!drop->mimeData()->hasText() || drop->source() == edit)
+            return false;
+        edit->setCursorPosition(edit->cursorPositionAt(drop->position().toPoint()));
+        pasteInto(edit, f, drop->mimeData()->text());
+        drop->acceptProposedAction();
+        return true;
+    }
+    case QEvent::ContextMenu:
+        showMenu(edit, f, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The "=" key is taken in the boxes themselves, before they type it.
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool clipboardEvent = type == QEvent::KeyPress || type == QEvent::MouseButtonRelease ||
+                                type == QEvent::Drop || type == QEvent::ContextMenu;
+    if (auto* edit = clipboardEvent ? qobject_cast<QLineEdit*>(watched) : nullptr)
+        if (const std::optional<Field> f = fieldOf(edit))
+            if (takeClipboardEvent(edit, *f, event))
+                return true;
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         auto* widget = static_cast<QWidget*>(watched);
         if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget()))

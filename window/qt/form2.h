@@ -31,6 +31,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -53,6 +54,12 @@ class Selector : public QComboBox {
 
 public:
     Selector(const Quantity& quantity, QStyle* style, QWidget* parent);
+    // The list opens on the unit the typed text names, or else on the one it
+    // nearly names, never on another; the typed text stays until a pick.
+    void showPopup() override;
+
+private:
+    const Quantity& quantity_;
 };
 
 class Form2 : public QWidget, public ControlSet<QLineEdit*, Selector*, QPushButton*, QLabel*> {
@@ -67,6 +74,10 @@ public:
 
     void Command1_Click();
     void Command2_Click();
+    // Puts the results of quantity number `which`, or allResults, on the
+    // clipboard as plain text and HTML; or, where they may not be copied,
+    // says why beside the box with the focus.
+    void copyResults(std::size_t which);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -78,6 +89,13 @@ private:
     void createControls();
     QWidget* createControl(const ControlRow& row, QStyle* selectorStyle);
     void Form_Load();
+    // The field whose box, or whose selector's edit field, `edit` is.
+    std::optional<Field> fieldOf(const QObject* edit) const;
+    // What a box does itself with the clipboard: its paste and copy keys,
+    // its menu, a middle click and a drop. True when taken.
+    bool takeClipboardEvent(QLineEdit* edit, Field field, QEvent* event);
+    void pasteInto(QLineEdit* edit, Field field, const QString& text);
+    void showMenu(QLineEdit* edit, Field field, QPoint at);
 
     std::unique_ptr<View> view_;
     std::unique_ptr<Form2Logic> logic_;

@@ -1,5 +1,7 @@
 #include "window/web/form2.h"
 
+#include "window/texts.h"
+
 #include <string>
 #include <vector>
 
@@ -20,6 +22,17 @@ QUINTORA_PAGE(showError) void pageShowError(const char* text, int length);
 // Why the boxes of quantity number `quantity` look as they do; empty for
 // nothing.
 QUINTORA_PAGE(setReason) void pageSetReason(int quantity, const char* text, int length);
+// The clipboard text of a paste, which copyClipboard then writes to `to`.
+QUINTORA_PAGE(clipboardLength) int pageClipboardLength();
+QUINTORA_PAGE(copyClipboard) void pageCopyClipboard(char* to);
+// Puts `text` in place of the selection of a field's box.
+QUINTORA_PAGE(insertText) void pageInsertText(int field, const char* text, int length);
+// Puts results on the clipboard, as plain text and as HTML.
+QUINTORA_PAGE(setClipboard)
+void pageSetClipboard(const char* text, int textLength, const char* html, int htmlLength);
+// Whether the copy button of quantity number `which` (3: all) copies, and
+// what it says.
+QUINTORA_PAGE(setCopy) void pageSetCopy(int which, int enabled, const char* label, int length);
 }
 
 namespace quintora {
@@ -79,6 +92,26 @@ void Form2::edited(int field) {
     tellReasons();
 }
 
+void Form2::pasted(int field) {
+    if (field < 0 || field >= view_->count())
+        return;
+    std::string clipboard(static_cast<std::size_t>(pageClipboardLength()), '\0');
+    pageCopyClipboard(clipboard.data());
+    const Paste paste = pasteOf(clipboard);
+    pageInsertText(field, paste.text.data(), static_cast<int>(paste.text.size()));
+    logic_->edited(view_->field(field));
+    logic_->pasted(view_->field(field), paste);
+    tellReasons();
+}
+
+void Form2::copyResults(std::size_t which) {
+    if (which > allResults || !logic_->copyState(which).enabled)
+        return;
+    const ResultsTable table = logic_->copyResults(which);
+    pageSetClipboard(table.text.data(), static_cast<int>(table.text.size()), table.html.data(),
+                     static_cast<int>(table.html.size()));
+}
+
 void Form2::tellReasons() {
     for (std::size_t q = 0; q < reasons_.size(); ++q) {
         std::string reason = logic_->reason(q);
@@ -87,6 +120,16 @@ void Form2::tellReasons() {
         reasons_[q] = std::move(reason);
         pageSetReason(static_cast<int>(q), reasons_[q].data(),
                       static_cast<int>(reasons_[q].size()));
+    }
+    for (std::size_t which = 0; which < copyLabels_.size(); ++which) {
+        const CopyState state = logic_->copyState(which);
+        std::string label =
+            which == allResults ? logic_->copyLabel(which) : texts::withWhy(texts::copy, state.why);
+        if (label == copyLabels_[which])
+            continue;
+        copyLabels_[which] = std::move(label);
+        pageSetCopy(static_cast<int>(which), state.enabled ? 1 : 0, copyLabels_[which].data(),
+                    static_cast<int>(copyLabels_[which].size()));
     }
 }
 

@@ -17,10 +17,17 @@
 //  6. names: aria-label attributes;
 //  7. separator: the browser language's, handed to start();
 //  8. keys: a keydown listener, which keyPressesEquals answers;
-//  9. edits: an input listener, and the unit lists' change;
+//  8. (also) Ctrl+C with nothing selected, and Ctrl+Shift+C, in the page's
+//     keydown and copy listeners;
+//  9. edits: an input listener, and the unit lists' change; a paste
+//     listener, which hands the pasted text to pasted();
 // 10. ending: "Sai" closes the page where the browser allows it, else says
 //     the program ended; a browser tab has no close box of the page's own;
-// 11. errors: a modal dialog.
+// 11. errors: a modal dialog;
+// 12. copies: the desktop layout keeps the browser's own menu and has a
+//     "Copiar todos os resultados" button under the window; on a phone each
+//     group has its "Copiar" button (setCopy), which says "Copiado";
+// 13. unit lists: the page's list always shows the unit typed.
 #pragma once
 
 #include "window/form2_logic.h"
@@ -42,12 +49,18 @@ public:
     void Command1_Click();
     // The user changed field number `field`.
     void edited(int field);
+    // The user pasted the page's clipboard text into field number `field`.
+    void pasted(int field);
+    // "Copiar": the results of quantity number `which`, or allResults.
+    void copyResults(std::size_t which);
 
 private:
     class View;
-    // Tells the page each quantity's reason that changed.
+    // Tells the page each quantity's reason that changed, and what each
+    // copy button says.
     void tellReasons();
     std::array<std::string, quantities.size()> reasons_;
+    std::array<std::string, quantities.size() + 1> copyLabels_;
     std::unique_ptr<View> view_;
     std::unique_ptr<Form2Logic> logic_;
 };

@@ -76,6 +76,7 @@ public:
     void setLook(Field f, const Look& look) override { looks[fieldNumber(f)] = look; }
     void showError(std::string_view) override {}
     std::map<std::size_t, Look> looks;
+    const Form2Logic* logic = nullptr; // once it has loaded
 };
 
 std::string attribute(const char* name, std::string_view value) {
@@ -120,8 +121,7 @@ std::string phonePlace(const ControlRow& row) {
     if (row.kind == Kind::Label) {
         const int heading = static_cast<int>(row.fixed) - static_cast<int>(Fixed::Label1);
         if (heading < static_cast<int>(quantities.size())) {
-            order = groupOrder(heading);
-            wide = true;
+            order = groupOrder(heading); // beside its copy button
         } else {
             order = 1; // the convention, at the top
             wide = true;
@@ -209,6 +209,16 @@ std::string control(const ControlRow& row, const StartLooks& start, int firstTab
            "</select></span>";
 }
 
+// On a phone, the button beside a quantity's heading that copies its
+// results, saying why not when it cannot.
+std::string copyButton(std::size_t quantity, const StartLooks& start) {
+    const CopyState state = start.logic->copyState(quantity);
+    return "<button type=\"button\" class=\"copy\" id=\"copy-" + std::to_string(quantity) +
+           "\" data-copy=\"" + std::to_string(quantity) + "\"" +
+           (state.enabled ? "" : " disabled") + ">" +
+           escaped(texts::withWhy(texts::copy, state.why)) + "</button>";
+}
+
 // The line under a quantity's input row that says why its boxes are marked
 // or greyed: visible on a phone, and for screen readers on every layout.
 std::string reasonLine(std::size_t quantity) {
@@ -225,7 +235,9 @@ struct Layout {
 
 Layout layout() {
     StartLooks start;
-    Form2Logic(start, '.').load();
+    Form2Logic logic(start, '.');
+    logic.load();
+    start.logic = &logic;
     const std::vector<ControlRow> table = controlTable();
     const std::vector<const ControlRow*> order = tabOrder(table);
     const int firstTab = order.front()->tab;
@@ -239,9 +251,17 @@ Layout layout() {
                          "{order:" + std::to_string(groupOrder(q) + 3) + ";grid-column:1/-1}\n";
         }
     }
-    for (const ControlRow& row : table)
-        if (!row.takesFocus())
-            out.controls += control(row, start, firstTab) + "\n";
+    for (const ControlRow& row : table) {
+        if (row.takesFocus())
+            continue;
+        out.controls += control(row, start, firstTab) + "\n";
+        const int q = static_cast<int>(row.fixed) - static_cast<int>(Fixed::Label1);
+        if (row.font == FontRole::Heading) {
+            out.controls += copyButton(static_cast<std::size_t>(q), start) + "\n";
+            out.phone +=
+                "#copy-" + std::to_string(q) + "{order:" + std::to_string(groupOrder(q)) + "}\n";
+        }
+    }
     for (const ControlRow& row : table) {
         out.places += desktopPlace(row);
         out.phone += phonePlace(row);
@@ -290,8 +310,11 @@ Fills pageFills() {
     fills.insert_or_assign("VARIABLES", cssVariables());
     fills.insert_or_assign("PAGE", hex(pageBackground));
     fills.insert_or_assign("THEME", hex(themeColour));
+    fills.insert_or_assign("COPY_ALL",
+                           escaped(texts::withWhy(texts::copyAll, texts::noResultsYet)));
     for (const auto& [name, text] : {
              std::pair{"ENDED",        texts::ended      },
+             {"COPIED",       texts::copied     },
              {"NEEDS_SCRIPT", texts::needsScript},
              {"OK",           texts::ok         },
              {"START_FAILED", texts::startFailed},

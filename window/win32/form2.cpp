@@ -18,7 +18,8 @@ namespace {
 constexpr wchar_t windowClass[] = L"" QUINTORA_WINDOW_CLASS;
 constexpr int firstControlId = 100; // clear of IDOK and IDCANCEL
 constexpr int iconId = 1;
-constexpr UINT afterShow = WM_APP; // the work that waits for the window to show
+constexpr UINT afterShow = WM_APP;         // the work that waits for the window to show
+constexpr UINT afterDropDown = WM_APP + 1; // a unit list has opened
 
 COLORREF colorOf(Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
@@ -41,13 +42,13 @@ Rgb rgbOf(COLORREF colour) {
     return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
-bool isEdit(HWND hwnd) {
+} // namespace
+
+bool isEditControl(HWND hwnd) {
     wchar_t name[16] = {};
     GetClassNameW(hwnd, name, 16);
     return lstrcmpiW(name, L"Edit") == 0;
 }
-
-} // namespace
 
 HWND editOf(HWND combo) {
     COMBOBOXINFO info{};
@@ -85,7 +86,7 @@ public:
     void setLook(Field f, const Look& look) override {
         HWND control = form_.at(f);
         const std::wstring tip = widen(look.toolTip);
-        for (HWND shown : {control, isEdit(control) ? nullptr : editOf(control)}) {
+        for (HWND shown : {control, isEditControl(control) ? nullptr : editOf(control)}) {
             if (!shown)
                 continue;
             form_.setToolTip(shown, tip);
@@ -130,6 +131,7 @@ Form2::Form2(HINSTANCE instance)
     readSystemColours();
     createFonts();
     createControls();
+    takeClipboards();
     Form_Load();
     nameForScreenReaders();
 }
@@ -332,16 +334,21 @@ void Form2::Command2_Click() {
 }
 
 bool Form2::takeKey(const MSG& message) {
-    if (!isEdit(message.hwnd) || !IsChild(window_, message.hwnd))
+    if (!isEditControl(message.hwnd) || !IsChild(window_, message.hwnd))
         return false;
     if (message.message == WM_CHAR &&
         pressesEquals(false, narrow(std::wstring(1, static_cast<wchar_t>(message.wParam))))) {
         Command1_Click();
         return true;
     }
-    if (message.message == WM_KEYDOWN && message.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
-        GetKeyState(VK_MENU) >= 0) {
+    const bool control = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
+    if (message.message == WM_KEYDOWN && message.wParam == 'A' && control) {
         SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == 'C' && control &&
+        GetKeyState(VK_SHIFT) < 0) {
+        copyResults(allResults);
         return true;
     }
     return false;
@@ -395,6 +402,13 @@ void Form2::command(HWND control, int code) {
     else if (code == EN_SETFOCUS || code == EN_KILLFOCUS || code == CBN_SETFOCUS ||
              code == CBN_KILLFOCUS)
         showFocusReason(GetFocus());
+    else if (p->row->kind == Kind::ComboBox && code == CBN_DROPDOWN) {
+        dropped_ = {control, textOf(control)};
+        PostMessageW(window_, afterDropDown, 0, reinterpret_cast<LPARAM>(control));
+    } else if (p->row->kind == Kind::ComboBox && code == CBN_SELENDCANCEL)
+        listCancelled(control);
+    else if (p->row->kind == Kind::ComboBox && code == CBN_SELENDOK)
+        listPicked(control);
     else if (!writing_ && ((p->row->kind == Kind::TextBox && code == EN_CHANGE) ||
                            (p->row->kind == Kind::ComboBox &&
                             (code == CBN_EDITCHANGE || code == CBN_SELCHANGE))))
@@ -445,6 +459,9 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case afterShow:
         addToolTips();
+        return 0;
+    case afterDropDown:
+        listDropped(reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -45,6 +45,8 @@ namespace quintora {
 
 // The edit field inside a combo box.
 HWND editOf(HWND combo);
+// Whether a window is an EDIT control.
+bool isEditControl(HWND hwnd);
 
 class Form2 : public ControlSet<HWND> {
 public:
@@ -83,6 +85,18 @@ private:
     std::vector<HWND> spokenWindows(const Placed& p) const;
     void describe(HWND control, const std::wstring& reason);
     void showFocusReason(HWND control);
+    void showNote(HWND control, const std::wstring& text);
+    // The clipboard and the unit lists (clipboard.cpp).
+    static LRESULT CALLBACK boxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    void takeClipboards();
+    void setClipboard(std::string_view text, std::string_view html);
+    void copyResults(std::size_t which);
+    void pasteInto(HWND edit, Field field);
+    void showMenu(HWND edit, Field field, POINT at);
+    void listDropped(HWND combo);
+    void listCancelled(HWND combo);
+    void listPicked(HWND combo);
     void readSystemColours();
     void setIcons();
     void layout();
@@ -109,6 +123,10 @@ private:
     std::vector<std::pair<Rgb, HBRUSH>> brushes_;
     HWND lastFocus_ = nullptr;
     bool writing_ = false; // the program, not the user, is changing a box
+    struct Dropped {
+        HWND combo = nullptr;
+        std::wstring typed; // its text before its list opened
+    } dropped_;
     std::unique_ptr<View> view_;
     std::unique_ptr<Form2Logic> logic_;
 };

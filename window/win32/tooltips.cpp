@@ -104,20 +104,28 @@ void Form2::setToolTip(HWND control, const std::wstring& text) {
 // Shows the reason of the field of `control` under it while it has the
 // focus, when it is marked or greyed; hides it otherwise.
 void Form2::showFocusReason(HWND control) {
-    if (!focusTip_)
-        return;
     const Placed* p = placedOf(control);
     if (!p)
         p = placedOf(GetParent(control)); // the edit field of a selector
     const bool isField = p && (p->row->kind == Kind::TextBox || p->row->kind == Kind::ComboBox);
-    const bool focused = control == GetFocus();
+    const bool shown =
+        isField && control == GetFocus() && logic_->look(p->row->field()).needsAttention();
+    showNote(control, shown ? widen(logic_->look(p->row->field()).toolTip) : std::wstring());
+}
+
+// The note beside a control, or none for an empty text.
+void Form2::showNote(HWND control, const std::wstring& text) {
+    if (!focusTip_)
+        return;
     TOOLINFOW tool = toolFor(window_, 0, L"");
-    if (!isField || !focused || !logic_->look(p->row->field()).needsAttention()) {
+    const Placed* p = control ? placedOf(control) : nullptr;
+    if (!p && control)
+        p = placedOf(GetParent(control)); // the edit field of a selector
+    if (text.empty() || !p) {
         SendMessageW(focusTip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
         return;
     }
-    const std::wstring reason = widen(logic_->look(p->row->field()).toolTip);
-    tool.lpszText = const_cast<wchar_t*>(reason.c_str());
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
     SendMessageW(focusTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     RECT box{};
     GetWindowRect(p->hwnd, &box);

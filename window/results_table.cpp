@@ -1,0 +1,64 @@
+#include "window/results_table.h"
+
+#include "core/number.h"
+
+namespace quintora {
+namespace {
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// A value's cell: the text shown, and its number with a point for LibreOffice
+// (sdval) and Excel (x:num).
+std::string valueCell(std::string_view shown, char decimalSeparator) {
+    const std::string number = writeNumber(readNumber(shown, decimalSeparator).value, '.');
+    return "<td sdval=\"" + number + "\" x:num=\"" + number + "\">" + escaped(shown) + "</td>";
+}
+
+} // namespace
+
+ResultsTable resultsTable(std::span<const ResultColumn> columns, char decimalSeparator) {
+    ResultsTable table;
+    std::string rows;
+    for (const ResultColumn& column : columns) {
+        if (!table.text.empty()) {
+            table.text += "\n";
+            rows += "<tr><td></td><td></td></tr>\n";
+        }
+        const std::string heading =
+            std::string(column.heading) + ": " + column.input + " " + column.inputUnit;
+        table.text += heading + "\n";
+        rows += "<tr><th colspan=\"2\">" + escaped(heading) + "</th></tr>\n";
+        for (const auto& [value, unit] : column.rows) {
+            table.text += value + "\t" + unit + "\n";
+            rows += "<tr>" + valueCell(value, decimalSeparator) + "<td>" + escaped(unit) +
+                    "</td></tr>\n";
+        }
+    }
+    table.html = "<html xmlns:x=\"urn:schemas-microsoft-com:office:excel\">\n"
+                 "<head><meta charset=\"utf-8\"></head>\n<body>\n<table>\n" +
+                 rows + "</table>\n</body>\n</html>\n";
+    return table;
+}
+
+} // namespace quintora
