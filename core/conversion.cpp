@@ -56,7 +56,7 @@ std::optional<Stop> programa01(Module1& m, FieldSet& fields) {
         const std::string input = fields.text(quantity.values, 0);
         const Reading reading = readNumber(input, separator);
         fields.inputRead(quantity.values, input, reading);
-        const double value = inputKnown[k] ? reading.value * m.fator : 0.0;
+        const double value = inputKnown[k] ? toBase(reading.value, m.fator) : 0.0;
         if (reading.overflow || std::isinf(value)) {
             emptyFrom(fields, 0, 1);
             return overflowAt(quantity.values, 0);
@@ -74,7 +74,7 @@ std::optional<Stop> programa01(Module1& m, FieldSet& fields) {
                 fields.setText(quantity.values, row, {});
                 continue;
             }
-            const double result = m.*quantity.inBaseUnit / m.fator;
+            const double result = fromBase(m.*quantity.inBaseUnit, m.fator);
             if (std::isinf(result)) {
                 emptyFrom(fields, q, row);
                 return overflowAt(quantity.values, row);

@@ -55,6 +55,16 @@ inline constexpr std::array<Quantity, 3> quantities{{
 }};
 // clang-format on
 
+// The two steps of every conversion, for the window's pass and the command
+// line alike: a value in a unit of `factor` in its quantity's base unit, and
+// a value in the base unit in a unit of `factor`.
+constexpr double toBase(double value, double factor) {
+    return value * factor;
+}
+constexpr double fromBase(double base, double factor) {
+    return base / factor;
+}
+
 // The quantity a control belongs to, and its place in `quantities`.
 const Quantity& quantityOf(Control control);
 std::size_t quantityNumber(Control control);

@@ -2,16 +2,16 @@
 # by is named with one reverse-DNS application id.
 include(GNUInstallDirs)
 
-install(TARGETS quintora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quintora quintora_cli_program RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The metainfo, the manual page, the changelog and the package's description
 # state the version, the release date, the unit counts and the convention,
 # filled in from what the build knows.
 set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/${QUINTORA_APP_ID}.metainfo.xml)
 set(description ${CMAKE_CURRENT_BINARY_DIR}/debian_description.txt)
-set(prose ${metainfo} ${CMAKE_CURRENT_BINARY_DIR}/quintora.1 ${CMAKE_CURRENT_BINARY_DIR}/changelog
-          ${description})
-set(templates metainfo.xml.in quintora.1.in changelog.in debian_description.in)
+set(prose ${metainfo} ${CMAKE_CURRENT_BINARY_DIR}/quintora.1 ${CMAKE_CURRENT_BINARY_DIR}/quintora-cli.1
+          ${CMAKE_CURRENT_BINARY_DIR}/changelog ${description})
+set(templates metainfo.xml.in quintora.1.in quintora-cli.1.in changelog.in debian_description.in)
 foreach(made IN ZIP_LISTS prose templates)
     quintora_fill(${CMAKE_CURRENT_SOURCE_DIR}/${made_1} ${made_0})
 endforeach()
@@ -32,16 +32,18 @@ install(FILES ${icons}/quintora.svg
 
 # Debian wants the manual page and the changelog compressed, without a timestamp.
 set(compressed ${CMAKE_CURRENT_BINARY_DIR}/compressed)
-foreach(file ${CMAKE_CURRENT_BINARY_DIR}/quintora.1 ${CMAKE_CURRENT_BINARY_DIR}/changelog)
+foreach(file ${CMAKE_CURRENT_BINARY_DIR}/quintora.1 ${CMAKE_CURRENT_BINARY_DIR}/quintora-cli.1
+             ${CMAKE_CURRENT_BINARY_DIR}/changelog)
     get_filename_component(name ${file} NAME)
     add_custom_command(OUTPUT ${compressed}/${name}.gz
         COMMAND ${CMAKE_COMMAND} -E make_directory ${compressed}
         COMMAND gzip -9nc ${file} > ${compressed}/${name}.gz
         DEPENDS ${file} VERBATIM)
 endforeach()
-add_custom_target(quintora_docs ALL DEPENDS ${compressed}/quintora.1.gz ${compressed}/changelog.gz
-                                           ${metainfo} ${description})
-install(FILES ${compressed}/quintora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+add_custom_target(quintora_docs ALL DEPENDS ${compressed}/quintora.1.gz ${compressed}/quintora-cli.1.gz
+                                           ${compressed}/changelog.gz ${metainfo} ${description})
+install(FILES ${compressed}/quintora.1.gz ${compressed}/quintora-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${compressed}/changelog.gz copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quintora)
 
 set(CPACK_PACKAGE_NAME quintora)

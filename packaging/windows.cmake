@@ -2,7 +2,7 @@
 # generator with its own template, in windows/) and a per-machine MSI for
 # offices (wixl). The target `packages` makes all three, signing the program
 # and every package when the owner's certificate is given (windows/sign.cmake).
-install(TARGETS quintora RUNTIME DESTINATION .)
+install(TARGETS quintora quintora_cli_program RUNTIME DESTINATION .)
 set(readme ${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt)
 quintora_fill(${CMAKE_CURRENT_SOURCE_DIR}/windows/LEIA-ME.txt.in ${readme} --crlf)
 add_custom_target(readme ALL DEPENDS ${readme})
@@ -10,10 +10,13 @@ install(FILES ${readme} DESTINATION .)
 
 set(QUINTORA_SIGN ${CMAKE_CURRENT_BINARY_DIR}/sign.cmake)
 configure_file(windows/sign.cmake.in ${QUINTORA_SIGN} @ONLY)
-# The program is signed where it is installed, before any package takes it.
-install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\"
-    \"-DFILE=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/$<TARGET_FILE_NAME:quintora>\"
-    -P \"${QUINTORA_SIGN}\" COMMAND_ERROR_IS_FATAL ANY)")
+# The programs are signed where they are installed, before any package
+# takes them.
+foreach(program quintora quintora_cli_program)
+    install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\"
+        \"-DFILE=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/$<TARGET_FILE_NAME:${program}>\"
+        -P \"${QUINTORA_SIGN}\" COMMAND_ERROR_IS_FATAL ANY)")
+endforeach()
 
 set(CPACK_PACKAGE_NAME quintora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -40,15 +43,23 @@ include(CPack)
 
 set(QUINTORA_WXS ${CMAKE_CURRENT_BINARY_DIR}/quintora.wxs)
 configure_file(windows/quintora.wxs.in ${QUINTORA_WXS} @ONLY)
-set(QUINTORA_MSI_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/windows/make_msi.cmake)
+set(QUINTORA_MSI_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/windows/make_msi.cmake CACHE INTERNAL "")
+# What every MSI of this build is made of, for make_msi.cmake.
+set(QUINTORA_MSI_INPUTS ${CMAKE_CURRENT_BINARY_DIR}/msi_inputs.cmake CACHE INTERNAL "")
+file(GENERATE OUTPUT ${QUINTORA_MSI_INPUTS} CONTENT
+"set(PROGRAMS \"$<TARGET_FILE:quintora>\" \"$<TARGET_FILE:quintora_cli_program>\")
+set(README \"${readme}\")
+set(ICON \"${QUINTORA_WINDOWS_ICON}\")
+set(WXS \"${QUINTORA_WXS}\")
+set(SIGN \"${QUINTORA_SIGN}\")
+set(ENVIRONMENT \"${CMAKE_CURRENT_SOURCE_DIR}/windows/Environment.idt\")
+")
 add_custom_target(packages
     COMMAND ${CMAKE_COMMAND} -P ${QUINTORA_SIGN}
     COMMAND ${CMAKE_CPACK_COMMAND} -G "ZIP;NSIS"
-    COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:quintora> -DREADME=${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt
-            -DICON=${QUINTORA_WINDOWS_ICON}
-            -DWXS=${QUINTORA_WXS} -DSIGN=${QUINTORA_SIGN} -DVERSION=${PROJECT_VERSION}
+    COMMAND ${CMAKE_COMMAND} -DINPUTS=${QUINTORA_MSI_INPUTS} -DVERSION=${PROJECT_VERSION}
             -DOUT=${PROJECT_BINARY_DIR}/${QUINTORA_PACKAGE_NAME}.msi -P ${QUINTORA_MSI_SCRIPT}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    DEPENDS quintora readme
+    DEPENDS quintora quintora_cli_program readme
     COMMENT "The zip, the installer and the MSI of ${QUINTORA_PRODUCT_NAME}"
     VERBATIM)

@@ -16,6 +16,16 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# ensure_locale NAME: makes a locale such as pt_BR.UTF-8 where it is missing.
+ensure_locale() {
+    local wanted=${1/UTF-8/utf8}
+    locale -a 2>/dev/null | grep -qx "$wanted" && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Making the locale $1"
+    $sudo localedef -i "${1%%.*}" -f UTF-8 "$1"
+}
+
 # build_preset NAME [BUILD ARGUMENTS...]
 build_preset() {
     local name=$1
@@ -28,13 +38,13 @@ build_preset() {
 build_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libfast-float-dev fonts-liberation2)
 # Its tests and benchmarks.
-test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev valgrind)
+test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev valgrind locales)
 # The fuzzers: clang with libFuzzer and the sanitizers.
 fuzz_packages=(cmake make clang libclang-rt-14-dev libfast-float-dev)
 # The Windows program, its zip, its installer and its MSI; Wine runs the
 # build's tools.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest libfast-float-dev nsis wixl
-    osslsigncode openssl unzip imagemagick wine wine64 fonts-wine)
+    msitools osslsigncode openssl unzip imagemagick wine wine64 fonts-wine)
 # The web page, and trying it in a browser.
 web_packages=(cmake make clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
     libclang-rt-14-dev-wasm32 libfast-float-dev googletest nodejs)

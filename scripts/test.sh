@@ -27,6 +27,7 @@ preset() {
 
 stage_linux() {
     install_missing "${build_packages[@]}" "${test_packages[@]}" "${display_packages[@]}"
+    ensure_locale pt_BR.UTF-8 # for quintora-cli's decimal comma
     echo "== Build and tests"
     preset default
     echo "== Tests under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
@@ -75,6 +76,9 @@ stage_package() {
     source build/package/window_facts.sh
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq ./build/package/quintora_*.deb
     test -x /usr/bin/quintora
+    test -x /usr/bin/quintora-cli
+    test -f /usr/share/man/man1/quintora-cli.1.gz
+    [ "$(/usr/bin/quintora-cli 25 KN.m Kgf.cm)" = 250000 ]
     desktop-file-validate "/usr/share/applications/$app_id.desktop"
     test -f "/usr/share/icons/hicolor/32x32/apps/$app_id.png"
     QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/quintora || status=$?

@@ -24,12 +24,49 @@ std::string lowerHeading(const Quantity& quantity) {
 
 } // namespace
 
+std::string unitOf(std::string_view unit, const Quantity& quantity) {
+    return std::string(unit) + " é unidade de " + lowerHeading(quantity);
+}
+
+std::string unitsOf(const Quantity& quantity) {
+    std::string names = "Unidades de ";
+    names += lowerHeading(quantity);
+    names += ':';
+    for (const Unit& unit : quantity.units) {
+        names += ' ';
+        names += unit.name;
+        if (&unit != &quantity.units.back())
+            names += ',';
+    }
+    return names;
+}
+
+std::string lineNumbered(long line, std::string_view message) {
+    return "linha " + std::to_string(line) + ": " + std::string(message);
+}
+
+std::string missingUnit(std::string_view value) {
+    return "falta a unidade de '" + std::string(value) + "'";
+}
+
+std::string valuesComeFromInput(std::string_view word) {
+    return "com '-', os valores vêm da entrada padrão, não daqui: '" + std::string(word) + "'";
+}
+
+std::string cliOptionRefused(std::string_view option) {
+    return "opção desconhecida, ou sem o seu valor: '" + std::string(option) + "'";
+}
+
+std::string tryHelp(std::string_view program) {
+    return "Experimente '" + std::string(program) + " --help' para mais informações.\n";
+}
+
 std::string unitNotKnown(const Quantity& quantity, std::string_view name) {
     if (const Unit* nearly = nearUnit(quantity.units, name))
         return std::string(unknownUnit) + ": " + std::string(name) + ". Quis dizer " +
                std::string(nearly->name) + "?";
     if (const Quantity* other = quantityWithUnit(name))
-        return std::string(name) + " é unidade de " + lowerHeading(*other);
+        return unitOf(name, *other);
     return std::string(unknownUnit);
 }
 
@@ -104,6 +141,37 @@ std::string helpText(std::string_view program, bool toolkitOptions) {
     return text;
 }
 
+std::string cliHelp(std::string_view program) {
+    const std::string name(program);
+    std::string text =
+        "Uso: " + name + " VALOR UNIDADE [UNIDADE...]\n" + "  ou: " + name + " [OPÇÃO]... -\n" +
+        "  ou: " + name +
+        " --tabela VALOR UNIDADE [VALOR UNIDADE]...\n"
+        "Converte força, momento fletor e tensão entre as unidades do " QUINTORA_PRODUCT_NAME
+        ",\ncom os números lidos e escritos como na janela.\n"
+        "\n"
+        "  VALOR UNIDADE            o valor em todas as unidades da sua grandeza\n"
+        "  VALOR UNIDADE UNIDADE... só o valor, uma linha por unidade pedida\n"
+        "  -                        uma conversão por linha da entrada padrão,\n"
+        "                           VALOR UNIDADE [UNIDADE...], ou VALOR com --de\n"
+        "      --de UNIDADE         a unidade dos valores da entrada padrão\n"
+        "      --para UNIDADE       a unidade em que escrevê-los (pode repetir)\n"
+        "      --tabela             as grandezas pedidas como a janela as copia\n"
+        "      --ponto              números com ponto decimal\n"
+        "      --virgula            números com vírgula decimal\n"
+        "  -h, --help               mostra esta ajuda e sai\n"
+        "      --version            mostra a versão e sai\n"
+        "\n";
+    for (const Quantity& q : quantities)
+        text += unitsOf(q) + "\n";
+    text += "As unidades se baseiam em " + std::string(kgfInNewtons) + " e " +
+            std::string(tfInKgf) +
+            ".\n\n"
+            "Saída: 0 convertido; 1 número lido só em parte ou fora do intervalo;\n"
+            "2 unidade desconhecida ou de outra grandeza, ou uso errado.\n";
+    return text;
+}
+
 std::string versionText(std::string_view program) {
     return std::string(program) + " (" + std::string(programName) + ") " QUINTORA_VERSION "\n" +
            QUINTORA_COPYRIGHT ". Todos os direitos reservados.\n";
@@ -113,7 +181,7 @@ std::string badArgument(std::string_view program, std::string_view argument) {
     const std::string name(program);
     const bool option = !argument.empty() && argument.front() == '-';
     return name + (option ? ": opção desconhecida: '" : ": argumento inesperado: '") +
-           std::string(argument) + "'\nExperimente '" + name + " --help' para mais informações.\n";
+           std::string(argument) + "'\n" + tryHelp(program);
 }
 
 } // namespace quintora::texts

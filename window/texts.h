@@ -99,6 +99,21 @@ std::string errorMessage(int number, std::string_view description, std::string_v
 std::string_view errorDescription(const RuntimeError& error);
 std::string where(const Quantity& quantity, std::string_view rowUnit);
 
+// The program for terminals and scripts, quintora-cli: its help, and its
+// messages on standard error.
+std::string cliHelp(std::string_view program);
+// "KN é unidade de força".
+std::string unitOf(std::string_view unit, const Quantity& quantity);
+// "Unidades de momento: Kgf.mm, Kgf.cm, …".
+std::string unitsOf(const Quantity& quantity);
+std::string lineNumbered(long line, std::string_view message); // "linha 3: …"
+inline constexpr std::string_view missingValue = "falta VALOR UNIDADE";
+inline constexpr std::string_view tableNeedsPairs = "--tabela pede pares de VALOR UNIDADE";
+std::string missingUnit(std::string_view value);        // "falta a unidade de '25'"
+std::string valuesComeFromInput(std::string_view word); // a value beside "-"
+std::string cliOptionRefused(std::string_view option);  // unknown, or without its value
+std::string tryHelp(std::string_view program);          // "Experimente 'quintora-cli --help' …"
+
 // The command line.
 // `toolkitOptions`: whether the toolkit's own options are accepted too.
 std::string helpText(std::string_view program, bool toolkitOptions);

@@ -1,17 +1,18 @@
-# Makes the MSI package from the program, its LEIA-ME and its icon, signing
-# the program before it goes in and the package once made (see sign.cmake):
-#   cmake -DEXE=quintora.exe -DREADME=LEIA-ME.txt -DICON=quintora.ico
-#         -DWXS=quintora.wxs -DSIGN=sign.cmake -DVERSION=1.00 -DOUT=package.msi
-#         -P make_msi.cmake
+# Makes the MSI package from the programs, the LEIA-ME and the icon, signing
+# the programs before they go in and the package once made (see sign.cmake):
+#   cmake -DINPUTS=msi_inputs.cmake -DVERSION=1.00 -DOUT=package.msi -P make_msi.cmake
+# INPUTS, which the build writes, names the files (PROGRAMS, README, ICON),
+# the WiX source (WXS), the signing script (SIGN) and the environment table
+# (ENVIRONMENT). wixl knows no <Environment>: the table that offers the
+# programs' folder to the machine's PATH is added to the package by msibuild.
 cmake_minimum_required(VERSION 3.25)
-foreach(path EXE README ICON WXS SIGN OUT)
-    get_filename_component(${path} "${${path}}" ABSOLUTE)
-endforeach()
+include(${INPUTS})
+get_filename_component(OUT "${OUT}" ABSOLUTE)
 find_program(WIXL wixl REQUIRED)
+find_program(MSIBUILD msibuild REQUIRED)
 set(stage "${OUT}.files")
 file(REMOVE_RECURSE "${stage}")
-file(COPY "${EXE}" "${README}" "${ICON}" DESTINATION "${stage}")
-get_filename_component(exe_name "${EXE}" NAME)
+file(COPY ${PROGRAMS} "${README}" "${ICON}" DESTINATION "${stage}")
 
 function(run)
     execute_process(COMMAND ${ARGV} WORKING_DIRECTORY ${stage} RESULT_VARIABLE status)
@@ -19,9 +20,15 @@ function(run)
         message(FATAL_ERROR "failed (${status}): ${ARGV}")
     endif()
 endfunction()
-run(${CMAKE_COMMAND} -DFILE=${stage}/${exe_name} -P ${SIGN})
+foreach(program ${PROGRAMS})
+    get_filename_component(name "${program}" NAME)
+    run(${CMAKE_COMMAND} -DFILE=${stage}/${name} -P ${SIGN})
+endforeach()
 # wixl takes the files' names as relative to where it runs.
 run(${WIXL} -a x64 -D Version=${VERSION} -o ${OUT} ${WXS})
+run(${MSIBUILD} ${OUT} -i ${ENVIRONMENT}
+    -q "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('RemoveEnvironmentStrings', 3300)"
+    -q "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('WriteEnvironmentStrings', 5200)")
 run(${CMAKE_COMMAND} -DFILE=${OUT} -P ${SIGN})
 file(REMOVE_RECURSE "${stage}")
 message(STATUS "made ${OUT}")

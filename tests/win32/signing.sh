@@ -2,10 +2,12 @@
 # Signing with a throwaway self-signed certificate made here: the exe in the
 # zip, the installer, the uninstaller the installer writes and the MSI all
 # carry a valid SHA-256 signature by it.
-# Usage: signing.sh BUILD_DIR MSI_SCRIPT (make_msi.cmake)
+# Usage: signing.sh BUILD_DIR MSI_SCRIPT MSI_INPUTS (make_msi.cmake and what
+# the build says the MSI is made of)
 set -euo pipefail
 build=$(realpath "$1")
 msi_script=$(realpath "$2")
+msi_inputs=$(realpath "$3")
 facts=$build/window_facts.sh
 source "$(dirname "$0")/../../support/window.sh"
 on_virtual_display 800x600 "$@"
@@ -21,10 +23,7 @@ name=quintora-signed
 
 cpack --config "$build/CPackConfig.cmake" -G "ZIP;NSIS" -B "$work" \
     -D CPACK_PACKAGE_FILE_NAME=$name >/dev/null
-cmake -DEXE="$build/app/quintora.exe" -DREADME="$build/packaging/LEIA-ME.txt" \
-    -DICON="$(dirname "$msi_script")/../../window/icons/quintora.ico" \
-    -DWXS="$build/packaging/quintora.wxs" -DSIGN="$build/packaging/sign.cmake" -DVERSION="$version" \
-    -DOUT="$work/$name.msi" -P "$msi_script" >/dev/null
+cmake -DINPUTS="$msi_inputs" -DVERSION="$version" -DOUT="$work/$name.msi" -P "$msi_script" >/dev/null
 unzip -q -o "$work/$name.zip" -d "$work/zip"
 
 signed() {
