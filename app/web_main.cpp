@@ -14,12 +14,16 @@ std::unique_ptr<quintora::Form2> form;
 
 #define QUINTORA_EXPORT(name) extern "C" __attribute__((export_name(#name)))
 
-// `separator`: the code point of the decimal separator of the browser's
-// language, or 0 when it is more than one character.
-QUINTORA_EXPORT(start) void start(int separator) {
-    form = std::make_unique<quintora::Form2>(
-        quintora::decimalSeparatorOf(static_cast<char32_t>(separator)));
+QUINTORA_EXPORT(start) void start() {
+    form = std::make_unique<quintora::Form2>('.');
     form->Form_Load();
+}
+
+// `separator`: the code point of the decimal separator of the browser's
+// language, or 0 when it is more than one character; told before the first
+// conversion.
+QUINTORA_EXPORT(separator) void separator(int separator) {
+    form->setSeparator(quintora::decimalSeparatorOf(static_cast<char32_t>(separator)));
 }
 
 QUINTORA_EXPORT(convert) void convert() {
@@ -33,6 +37,11 @@ QUINTORA_EXPORT(edited) void edited(int field) {
 // The page's clipboard text was pasted into field number `field`.
 QUINTORA_EXPORT(pasted) void pasted(int field) {
     form->pasted(field);
+}
+
+// Whether the page has its touch layout (1) or not (0).
+QUINTORA_EXPORT(touch) void touch(int on) {
+    form->setTouch(on != 0);
 }
 
 // A copy of the results of quantity number `which`, or of all (3).

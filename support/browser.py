@@ -47,7 +47,7 @@ class Site:
         self.server.server_close()
 
 
-def browser(language="en-US", width=800, height=600):
+def browser(language="en-US", width=1280, height=800):
     """Debian's headless Chromium, with a fresh profile in `language`."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"

@@ -98,18 +98,6 @@ std::string spokenNameOf(const FixedControl& s) {
     }
 }
 
-const char* nameOf(Control control) {
-    static constexpr const char* names[] = {"Text1", "Text2",  "Text3",  "Text4", "Text5",
-                                            "Text6", "Combo1", "Combo2", "Combo3"};
-    return names[static_cast<int>(control)];
-}
-
-const char* nameOf(Fixed fixed) {
-    static constexpr const char* names[] = {"",       "Label1",   "Label2",  "Label3",
-                                            "Label4", "Command1", "Command2"};
-    return names[static_cast<int>(fixed)];
-}
-
 } // namespace
 
 std::vector<ControlRow> controlTable() {
@@ -163,11 +151,26 @@ TypeFace fontOf(FontRole role) {
     return {family, 8, false};
 }
 
+std::string_view nameOf(Control control) {
+    static constexpr const char* names[] = {"Text1", "Text2",  "Text3",  "Text4", "Text5",
+                                            "Text6", "Combo1", "Combo2", "Combo3"};
+    return names[static_cast<int>(control)];
+}
+
+std::string_view nameOf(Fixed fixed) {
+    static constexpr const char* names[] = {"",       "Label1",   "Label2",  "Label3",
+                                            "Label4", "Command1", "Command2"};
+    return names[static_cast<int>(fixed)];
+}
+
+std::string nameOf(Control control, int index) {
+    return std::string(nameOf(control)) + "(" + std::to_string(index) + ")";
+}
+
 std::string ControlRow::objectName() const {
-    std::string name = fixed == Fixed::None ? nameOf(control) : nameOf(fixed);
-    if (index >= 0)
-        name.append("(").append(std::to_string(index)).append(")");
-    return name;
+    if (fixed != Fixed::None)
+        return std::string(nameOf(fixed));
+    return index >= 0 ? nameOf(control, index) : std::string(nameOf(control));
 }
 
 PixelRect ControlRow::pixels(int dpi) const {

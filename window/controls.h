@@ -98,6 +98,11 @@ struct ControlRow {
     bool takesFocus() const { return kind != Kind::Label; }
 };
 
+// "Text3", "Combo1", "Label4"; and "Text3(7)", a member of a control array.
+std::string_view nameOf(Control control);
+std::string_view nameOf(Fixed fixed);
+std::string nameOf(Control control, int index);
+
 // Twips (never negative) to pixels at `dpi`, rounded to the nearest, a half
 // up.
 constexpr int twipsToPixels(int twips, int dpi = 96) {

@@ -169,14 +169,16 @@ void Form2Logic::update(Field field) {
     }
 }
 
-std::string Form2Logic::reason(std::size_t quantity) const {
+std::string Form2Logic::reason(std::size_t quantity, bool touch) const {
     const Quantity& q = quantities.at(quantity);
     for (Control control : {q.selector, q.values, q.unitNames})
         for (int i = control == q.unitNames ? 1 : 0; i <= (control == q.selector ? 0 : q.rows());
              ++i)
             if (const Look& shown = look({control, i}); shown.background == Tint::Mark)
                 return shown.toolTip;
-    return outOfDate_[quantity] ? std::string(texts::outOfDate) : std::string();
+    if (!outOfDate_[quantity])
+        return {};
+    return std::string(touch ? texts::outOfDateOnTouch : texts::outOfDate);
 }
 
 void Form2Logic::load() {

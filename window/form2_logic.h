@@ -127,10 +127,13 @@ public:
     const Look& look(Field field) const;
     // Why the boxes of quantity number `quantity` (0 force, 1 moment, 2
     // stress) look as they do, in one line: the reason of the first marked
-    // box, or that the results are out of date; empty when nothing needs a
-    // look.
-    std::string reason(std::size_t quantity) const;
+    // box, or that the results are out of date, naming the keys of a touch
+    // screen when `touch`; empty when nothing needs a look.
+    std::string reason(std::size_t quantity, bool touch = false) const;
     char decimalSeparator() const { return separator_; }
+    // Where the user's separator is known only after start-up: before the
+    // first convert().
+    void setDecimalSeparator(char decimalSeparator) { separator_ = decimalSeparator; }
 
 private:
     class Pass;

@@ -29,15 +29,6 @@ double luminance(Rgb c) {
     return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
 }
 
-// `text` with the given part of the way to `background`, in 255ths.
-Rgb toward(Rgb text, Rgb background, int part) {
-    const auto mix = [part](unsigned char from, unsigned char to) {
-        return static_cast<unsigned char>(std::lround(from + (to - from) * part / 255.0));
-    };
-    return {mix(text.red, background.red), mix(text.green, background.green),
-            mix(text.blue, background.blue)};
-}
-
 // A text for a box on the window's own tint: the system's text where it
 // stands out enough, else black or white, whichever stands out more.
 Rgb textOn(Rgb tint, Rgb systemText) {
@@ -60,6 +51,13 @@ Rgb greyed(Rgb text, Rgb background) {
 }
 
 } // namespace
+
+Rgb toward(Rgb from, Rgb to, int part) {
+    const auto mix = [part](unsigned char a, unsigned char b) {
+        return static_cast<unsigned char>(std::lround(a + (b - a) * part / 255.0));
+    };
+    return {mix(from.red, to.red), mix(from.green, to.green), mix(from.blue, to.blue)};
+}
 
 double contrast(Rgb a, Rgb b) {
     const double la = luminance(a), lb = luminance(b);

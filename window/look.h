@@ -34,7 +34,7 @@ std::string_view tintName(Tint tint);
 struct Look {
     Tint background = Tint::Plain;
     bool outOfDate = false; // text drawn greyed
-    std::string toolTip;
+    std::string toolTip = {};
     bool operator==(const Look&) const = default;
     // Marked or greyed: its tooltip says why, and is shown when the box
     // takes the keyboard focus.
@@ -62,5 +62,8 @@ Paint paintOf(const Look& look, const SystemColours& system, bool highContrast);
 
 // The WCAG contrast ratio of two colours, from 1 to 21.
 double contrast(Rgb a, Rgb b);
+
+// `from` with the given part of the way to `to`, in 255ths.
+Rgb toward(Rgb from, Rgb to, int part);
 
 } // namespace quintora

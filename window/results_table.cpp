@@ -5,7 +5,16 @@
 namespace quintora {
 namespace {
 
-std::string escaped(std::string_view text) {
+// A value's cell: the text shown, and its number with a point for LibreOffice
+// (sdval) and Excel (x:num).
+std::string valueCell(std::string_view shown, char decimalSeparator) {
+    const std::string number = writeNumber(readNumber(shown, decimalSeparator).value, '.');
+    return "<td sdval=\"" + number + "\" x:num=\"" + number + "\">" + htmlEscaped(shown) + "</td>";
+}
+
+} // namespace
+
+std::string htmlEscaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
         switch (c) {
@@ -28,15 +37,6 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
-// A value's cell: the text shown, and its number with a point for LibreOffice
-// (sdval) and Excel (x:num).
-std::string valueCell(std::string_view shown, char decimalSeparator) {
-    const std::string number = writeNumber(readNumber(shown, decimalSeparator).value, '.');
-    return "<td sdval=\"" + number + "\" x:num=\"" + number + "\">" + escaped(shown) + "</td>";
-}
-
-} // namespace
-
 ResultsTable resultsTable(std::span<const ResultColumn> columns, char decimalSeparator) {
     ResultsTable table;
     std::string rows;
@@ -48,10 +48,10 @@ ResultsTable resultsTable(std::span<const ResultColumn> columns, char decimalSep
         const std::string heading =
             std::string(column.heading) + ": " + column.input + " " + column.inputUnit;
         table.text += heading + "\n";
-        rows += "<tr><th colspan=\"2\">" + escaped(heading) + "</th></tr>\n";
+        rows += "<tr><th colspan=\"2\">" + htmlEscaped(heading) + "</th></tr>\n";
         for (const auto& [value, unit] : column.rows) {
             table.text += value + "\t" + unit + "\n";
-            rows += "<tr>" + valueCell(value, decimalSeparator) + "<td>" + escaped(unit) +
+            rows += "<tr>" + valueCell(value, decimalSeparator) + "<td>" + htmlEscaped(unit) +
                     "</td></tr>\n";
         }
     }

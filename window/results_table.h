@@ -31,4 +31,7 @@ struct ResultsTable {
 // `decimalSeparator`: the one the values are written with.
 ResultsTable resultsTable(std::span<const ResultColumn> columns, char decimalSeparator);
 
+// Text as HTML writes it: "&", "<", ">" and '"' as their entities.
+std::string htmlEscaped(std::string_view text);
+
 } // namespace quintora

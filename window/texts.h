@@ -47,6 +47,8 @@ inline constexpr std::string_view startFailed = "A página não pôde ser inicia
 // Marks and tooltips.
 inline constexpr std::string_view unknownUnit = "Unidade desconhecida";
 inline constexpr std::string_view outOfDate = "Desatualizado: aperte = (ou Enter)";
+// The same, where the keys are a touch screen's, whose keypad says "Ir".
+inline constexpr std::string_view outOfDateOnTouch = "Desatualizado: aperte = ou Ir";
 
 // Copying results, and why it cannot be done.
 inline constexpr std::string_view copyAll = "Copiar todos os resultados";

@@ -148,7 +148,7 @@ class Page(unittest.TestCase):
 
     def test_a_page_that_cannot_start_says_why(self):
         # A host whose own policy forbids compiling WebAssembly.
-        site, driver = Site(SITE, headers=[("Content-Security-Policy", "script-src 'self'")]), browser()
+        site, driver = Site(SITE, headers=[("Content-Security-Policy", "script-src 'self' 'unsafe-inline'")]), browser()
         try:
             driver.get(site.url)
             said = WebDriverWait(driver, 10).until(
@@ -168,6 +168,85 @@ SMALL_TARGETS = """return [...document.querySelectorAll('#Form2 input, #Form2 se
   .filter(e => e.offsetParent || getComputedStyle(e).position === 'fixed')
   .filter(e => { const r = e.getBoundingClientRect(); return r.width && (r.width < 44 || r.height < 44); })
   .map(e => e.id || e.getAttribute('aria-label'))"""
+
+
+def luminance(colour):
+    """The WCAG luminance of a computed "rgb(r, g, b)"."""
+    channels = [int(c) / 255 for c in colour[colour.index("(") + 1:colour.index(")")].split(",")[:3]]
+    linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)), reverse=True)
+    return (la + 0.05) / (lb + 0.05)
+
+
+# Each focusable control's focus ring and the background it sits on: its
+# own where the ring is drawn inside it, the page's where outside.
+RINGS = """const out = [];
+for (const e of document.querySelectorAll('#Form2 input:not([hidden]), #Form2 button')) {
+  if (!e.offsetParent && getComputedStyle(e).position !== 'fixed') continue;
+  e.focus({focusVisible: true});
+  const s = getComputedStyle(e);
+  const inside = parseFloat(s.outlineOffset) < 0;
+  out.push([e.id, s.outlineColor, inside ? s.backgroundColor : getComputedStyle(document.documentElement).backgroundColor]);
+}
+return out;"""
+
+
+class Layouts(unittest.TestCase):
+    """What the audits and a keyboard ask of both layouts."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site(SITE)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.site.stop()
+
+    def page(self, width=1280, height=800, touch=False, media=()):
+        driver = browser(width=width, height=height)
+        if touch:
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+            driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        if media:
+            driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+                "features": [{"name": n, "value": v} for n, v in media]})
+        driver.get(self.site.url)
+        wait_ready(driver)
+        self.addCleanup(driver.quit)
+        return driver
+
+    def test_every_desktop_target_is_24_px_or_more(self):
+        driver = self.page()
+        small = driver.execute_script(SMALL_TARGETS.replace("44", "24"))
+        self.assertEqual(small, [])
+
+    def test_one_h1_and_each_group_reads_heading_input_units_results(self):
+        driver = self.page()
+        self.assertEqual(len(driver.find_elements(By.TAG_NAME, "h1")), 1)
+        order = driver.execute_script("""return [...document.querySelectorAll('section.group')].map(g =>
+            [...g.querySelectorAll('h2, input, select')].slice(0, 5).map(e => e.tagName + (e.id || '')))""")
+        self.assertEqual(order[1], ["H2Label2", "INPUTText3(0)", "INPUTCombo2", "SELECT", "INPUTText3(1)"])
+
+    def test_sai_ends_the_program_on_both_layouts(self):
+        for driver in (self.page(), self.page(844, 390, touch=True)):
+            driver.find_element(By.ID, "Command2").click()
+            WebDriverWait(driver, 5).until(lambda d: d.find_element(By.ID, "again").is_displayed())
+            shown = driver.execute_script("""return [...document.querySelectorAll('input, select, button')]
+                .filter(e => e.getClientRects().length).map(e => e.id)""")
+            self.assertEqual(shown, ["again"])
+
+    def test_focus_rings_stand_out_in_dark_and_forced_colours(self):
+        for media in ((("prefers-color-scheme", "dark"),), (("forced-colors", "active"),)):
+            driver = self.page(media=media)
+            driver.find_element(By.ID, "Command1").click()
+            driver.find_element(By.ID, "Text1(0)").send_keys("1")  # greyed results
+            for name, ring, background in driver.execute_script(RINGS):
+                self.assertGreaterEqual(contrast(ring, background), 3, (media, name, ring, background))
 
 
 class Phone(unittest.TestCase):
@@ -193,7 +272,7 @@ class Phone(unittest.TestCase):
         return driver
 
     def test_fits_the_screen_and_a_thumb(self):
-        for width, height in ((390, 844), (320, 640)):
+        for width, height in ((390, 844), (320, 640), (844, 390)):
             driver = self.phone(width, height)
             driver.find_element(By.ID, "Command1").click()
             self.assertEqual(driver.execute_script(
@@ -210,10 +289,22 @@ class Phone(unittest.TestCase):
         self.assertTrue(driver.find_element(By.ID, "Text3(1)").get_attribute("readonly"))
         Select(driver.find_element(By.CSS_SELECTOR, "#Combo2-picker select")).select_by_visible_text("KN.m")
         self.assertIsNotNone(driver.find_element(By.ID, "Text3(1)").get_attribute("data-out-of-date"))
-        self.assertEqual(driver.find_element(By.ID, "reason-1").text, "Desatualizado: aperte = (ou Enter)")
+        self.assertEqual(driver.find_element(By.ID, "reason-1").text, "Desatualizado: aperte = ou Ir")
         driver.find_element(By.ID, "Command1").click()
         self.assertEqual(driver.find_element(By.ID, "Text3(1)").get_attribute("value"), "2500000")
         self.assertEqual(driver.find_element(By.ID, "reason-1").text, "")
+
+    def test_a_long_result_keeps_its_unit_in_its_row(self):
+        driver = self.phone(320, 640)
+        value = driver.find_element(By.ID, "Text3(0)")
+        value.send_keys(Keys.BACKSPACE, "-1.23456789012345e-200", Keys.ENTER)
+        apart = driver.execute_script("""return [...document.querySelectorAll('.row')].filter(row => {
+            const r = row.getBoundingClientRect();
+            return [...row.children].some(box => { const b = box.getBoundingClientRect();
+              return b.top < r.top - 0.5 || b.bottom > r.bottom + 0.5; }); }).length""")
+        self.assertEqual(apart, 0)
+        self.assertGreaterEqual(int(driver.find_element(By.CSS_SELECTOR, "#Combo2-picker select")
+                                    .get_attribute("tabIndex")), 0)
 
     def test_a_marked_box_says_why_in_words(self):
         driver = self.phone(320, 640)

@@ -58,8 +58,9 @@ TEST(PaintOf, EveryTextStandsOutFromItsBackground) {
     for (const Case& c : cases) {
         const Paint paint = paintOf(c.look, c.system, c.highContrast);
         EXPECT_GE(contrast(paint.text, paint.background), 4.5) << c.name;
-        if (c.expected)
+        if (c.expected) {
             EXPECT_EQ(paint, *c.expected) << c.name;
+        }
         if (c.look.outOfDate && !(c.highContrast && paint.text == c.system.windowText)) {
             const Paint current = paintOf({c.look.background}, c.system, c.highContrast);
             EXPECT_NE(paint.text, current.text) << c.name << ": not told apart from current text";

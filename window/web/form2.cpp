@@ -57,6 +57,8 @@ public:
         return pageFits(number(f), text.data(), static_cast<int>(text.size())) != 0;
     }
     void setLook(Field f, const Look& look) override {
+        if (quiet)
+            return;
         const std::string_view tint = tintName(look.background);
         pageSetLook(number(f), tint.data(), static_cast<int>(tint.size()), look.outOfDate ? 1 : 0,
                     look.needsAttention() ? 1 : 0, look.toolTip.data(),
@@ -65,6 +67,8 @@ public:
     void showError(std::string_view message) override {
         pageShowError(message.data(), static_cast<int>(message.size()));
     }
+
+    bool quiet = false; // the page shows these looks already
 
 private:
     std::vector<Field> fields_;
@@ -76,9 +80,13 @@ Form2::Form2(char decimalSeparator)
 
 Form2::~Form2() = default;
 
+// The page comes with the looks, reasons and copy buttons of start-up,
+// which make_page took from the same Form2Logic: they are not written
+// again, nor worked out until the user first changes something.
 void Form2::Form_Load() {
+    view_->quiet = true;
     logic_->load();
-    tellReasons();
+    view_->quiet = false;
 }
 
 void Form2::Command1_Click() {
@@ -104,6 +112,11 @@ void Form2::pasted(int field) {
     tellReasons();
 }
 
+void Form2::setTouch(bool touch) {
+    touch_ = touch;
+    tellReasons();
+}
+
 void Form2::copyResults(std::size_t which) {
     if (which > allResults || !logic_->copyState(which).enabled)
         return;
@@ -114,7 +127,7 @@ void Form2::copyResults(std::size_t which) {
 
 void Form2::tellReasons() {
     for (std::size_t q = 0; q < reasons_.size(); ++q) {
-        std::string reason = logic_->reason(q);
+        std::string reason = logic_->reason(q, touch_);
         if (reason == reasons_[q])
             continue;
         reasons_[q] = std::move(reason);

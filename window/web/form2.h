@@ -5,9 +5,12 @@
 // Fields are numbered by fieldNumber(); the page marks each of its boxes and
 // selectors with that number. The duties of a front end
 // (window/form2_logic.h), as the page and its script do them:
-//  1. controls: make_page writes them from the table, at its twips / 15 in
-//     CSS pixels on a wide screen, and in a phone's layout on a narrow one;
-//  2. focus: the page's order is the tab order, and "=" has autofocus;
+//  1. controls: make_page writes them from the table, at their twips on a
+//     wide screen, scaled so that every target is 24 px or more, and in a
+//     touch layout on a touch screen or a narrow or low one;
+//  2. focus: on the wide layout the script walks the window's tab order
+//     (data-tab), on the touch layout the page's own, and "=" has
+//     autofocus;
 //  3. looks: the stylesheet's colours, from paintOf, by each box's tint;
 //  4. high contrast: the stylesheet's forced-colors rules, in the system's
 //     colours;
@@ -15,7 +18,8 @@
 //     which describes its marked and greyed boxes for screen readers and is
 //     shown on a phone, and the note beside the focused box;
 //  6. names: aria-label attributes;
-//  7. separator: the browser language's, handed to start();
+//  7. separator: the browser language's, handed to setSeparator() before
+//     the first conversion, as the browser takes long to tell it;
 //  8. keys: a keydown listener, which keyPressesEquals answers;
 //  8. (also) Ctrl+C with nothing selected, and Ctrl+Shift+C, in the page's
 //     keydown and copy listeners;
@@ -53,6 +57,9 @@ public:
     void pasted(int field);
     // "Copiar": the results of quantity number `which`, or allResults.
     void copyResults(std::size_t which);
+    // The page has its touch layout, whose keypad says "Ir", or not.
+    void setTouch(bool touch);
+    void setSeparator(char separator) { logic_->setDecimalSeparator(separator); }
 
 private:
     class View;
@@ -61,6 +68,7 @@ private:
     void tellReasons();
     std::array<std::string, quantities.size()> reasons_;
     std::array<std::string, quantities.size() + 1> copyLabels_;
+    bool touch_ = false;
     std::unique_ptr<View> view_;
     std::unique_ptr<Form2Logic> logic_;
 };

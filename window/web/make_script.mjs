@@ -1,23 +1,29 @@
-// Writes the page's script and page: the script with the WebAssembly module
-// put in as base64, so that the page has one file to fetch before it can
-// start, and the page asking for the script and the stylesheet at addresses
-// that carry a hash of their content, so that a browser may keep them.
-//   node make_script.mjs SCRIPT_TEMPLATE MODULE PAGE SITE
-// PAGE is the page make_page made; SITE holds its stylesheet and gets the
-// script and the page.
+// Writes the site's page: the page make_page made, with its stylesheet, its
+// script and the WebAssembly module put inside it, so that a first visit
+// fetches one file before it can start. The module goes as base64 in a data
+// block of its own, which the script reads and the JavaScript engine never
+// parses. The page's Content-Security-Policy allows the stylesheet and the
+// script by their hashes.
+//   node make_script.mjs SCRIPT_TEMPLATE MODULE PAGE STYLESHEET OUT
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
-import { join } from 'node:path';
 
-const [template, module, made, site] = process.argv.slice(2);
-const script = readFileSync(template, 'utf8').replace('@MODULE@', readFileSync(module).toString('base64'));
-writeFileSync(join(site, 'quintora.js'), script);
+const [template, module, made, stylesheet, out] = process.argv.slice(2);
+// Comments and indentation are for the reader of the sources, not for the
+// browser, which has them to read on every visit.
+const script = readFileSync(template, 'utf8').split('\n').map(line => line.trim())
+  .filter(line => line && !line.startsWith('//')).join('\n');
+const bytes = `<script type="application/wasm;base64" id="module">${readFileSync(module).toString('base64')}</script>`;
+const style = readFileSync(stylesheet, 'utf8').replace(/\/\*[\s\S]*?\*\//g, '').replace(/\s+/g, ' ').trim();
+const hash = text => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 let page = readFileSync(made, 'utf8');
-for (const [attribute, file, content] of [['src', 'quintora.js', script],
-  ['href', 'quintora.css', readFileSync(join(site, 'quintora.css'))]]) {
-  const address = `${attribute}="${file}"`;
-  if (page.split(address).length !== 2) throw new Error(`${made}: not once: ${address}`);
-  const version = createHash('sha256').update(content).digest('hex').slice(0, 12);
-  page = page.replace(address, `${attribute}="${file}?v=${version}"`);
+for (const [tag, inline] of [['<script src="quintora.js"></script>', `${bytes}\n<script>${script}</script>`],
+  ['<link rel="stylesheet" href="quintora.css">', `<style>${style}</style>`]]) {
+  if (page.split(tag).length !== 2) throw new Error(`${made}: not once: ${tag}`);
+  page = page.replace(tag, () => inline);
 }
-writeFileSync(join(site, 'index.html'), page);
+for (const [directive, text] of [['script-src', script], ['style-src', style]]) {
+  if (page.split(`${directive} 'self'`).length !== 2) throw new Error(`${made}: not once: ${directive}`);
+  page = page.replace(`${directive} 'self'`, `${directive} 'self' ${hash(text)}`);
+}
+writeFileSync(out, page);
