@@ -16,8 +16,9 @@ namespace {
 // An answer of the command line goes where the user typed it: wherever its
 // output is redirected, or else the console of the shell it was started
 // from (a windowed program has none of its own); and when there is neither,
-// into a message.
-void answer(const std::string& text, bool error) {
+// into a message. An error with neither, as when a file is dropped on the
+// program in Explorer, is told to no one: false, and the window opens.
+bool answer(const std::string& text, bool error) {
     const DWORD which = error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
     HANDLE out = GetStdHandle(which);
     bool attached = false;
@@ -32,9 +33,10 @@ void answer(const std::string& text, bool error) {
     }
     DWORD mode = 0, written = 0;
     if (!out || out == INVALID_HANDLE_VALUE) {
+        if (error)
+            return false;
         MessageBoxW(nullptr, quintora::widen(text).c_str(),
-                    quintora::widen(quintora::texts::caption).c_str(),
-                    MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+                    quintora::widen(quintora::texts::caption).c_str(), MB_OK | MB_ICONINFORMATION);
     } else if (GetConsoleMode(out, &mode)) {
         // cmd does not wait for a windowed program, so its prompt is already
         // on the line: the answer starts on a line of its own.
@@ -43,6 +45,7 @@ void answer(const std::string& text, bool error) {
     } else {
         WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     }
+    return true;
 }
 
 } // namespace
@@ -55,11 +58,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         arguments.push_back(quintora::narrow(argv[i]));
     LocalFree(argv);
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    const quintora::CommandLine line = quintora::readCommandLine(views, "quintora", {});
-    if (line.action != quintora::CommandLine::Action::Run) {
-        answer(line.text, line.action == quintora::CommandLine::Action::Error);
+    const quintora::CommandLine line =
+        quintora::readCommandLine(views, "quintora", {}, quintora::HelpFor::Windows);
+    if (line.action != quintora::CommandLine::Action::Run &&
+        answer(line.text, line.action == quintora::CommandLine::Action::Error))
         return line.exitCode;
-    }
 
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int status = 0;

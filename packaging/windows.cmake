@@ -3,10 +3,29 @@
 # offices (wixl). The target `packages` makes all three, signing the program
 # and every package when the owner's certificate is given (windows/sign.cmake).
 install(TARGETS quintora quintora_cli_program RUNTIME DESTINATION .)
-set(readme ${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME.txt)
-quintora_fill(${CMAKE_CURRENT_SOURCE_DIR}/windows/LEIA-ME.txt.in ${readme} --crlf)
-add_custom_target(readme ALL DEPENDS ${readme})
+# One LEIA-ME for the zip, which needs no installation, and one for what the
+# installer and the MSI install, which says how to uninstall: one template,
+# whose lines marked [zip] or [instalado] belong to one of them alone.
+file(READ ${CMAKE_CURRENT_SOURCE_DIR}/windows/LEIA-ME.txt.in readme_template)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS windows/LEIA-ME.txt.in)
+foreach(variant zip instalado)
+    set(other instalado)
+    if(variant STREQUAL instalado)
+        set(other zip)
+    endif()
+    string(REGEX REPLACE "\\[${other}\\] [^\n]*\n" "" text "${readme_template}")
+    string(REPLACE "[${variant}] " "" text "${text}")
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME-${variant}.txt.in "${text}")
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${variant})
+    quintora_fill(${CMAKE_CURRENT_BINARY_DIR}/LEIA-ME-${variant}.txt.in
+                  ${CMAKE_CURRENT_BINARY_DIR}/${variant}/LEIA-ME.txt --crlf)
+endforeach()
+set(readme ${CMAKE_CURRENT_BINARY_DIR}/instalado/LEIA-ME.txt)
+add_custom_target(readme ALL DEPENDS ${readme} ${CMAKE_CURRENT_BINARY_DIR}/zip/LEIA-ME.txt)
 install(FILES ${readme} DESTINATION .)
+# The zip takes its own, in place of the installed one.
+set(CPACK_QUINTORA_ZIP_README ${CMAKE_CURRENT_BINARY_DIR}/zip/LEIA-ME.txt)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/zip_readme.cmake)
 
 set(QUINTORA_SIGN ${CMAKE_CURRENT_BINARY_DIR}/sign.cmake)
 configure_file(windows/sign.cmake.in ${QUINTORA_SIGN} @ONLY)

@@ -5,11 +5,12 @@
 namespace quintora {
 
 CommandLine readCommandLine(std::span<const std::string_view> arguments, std::string_view program,
-                            std::span<const ToolkitOption> toolkitOptions) {
+                            std::span<const ToolkitOption> toolkitOptions, HelpFor helpFor) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help" || argument == "-h" || argument == "/?") // "/?" as on Windows
-            return {CommandLine::Action::Answer, texts::helpText(program, !toolkitOptions.empty())};
+            return {CommandLine::Action::Answer,
+                    texts::helpText(program, !toolkitOptions.empty(), helpFor == HelpFor::Windows)};
         if (argument == "--version")
             return {CommandLine::Action::Answer, texts::versionText(program)};
         bool toolkit = false;

@@ -10,6 +10,9 @@
 
 namespace quintora {
 
+// Whose help is asked for: the Windows program's lists "/?" too.
+enum class HelpFor { Linux, Windows };
+
 // An option of the toolkit's, which the toolkit reads itself.
 struct ToolkitOption {
     std::string_view name; // "-style"
@@ -25,6 +28,7 @@ struct CommandLine {
 // `arguments` without the program's own name; `program` is that name, as the
 // answers give it.
 CommandLine readCommandLine(std::span<const std::string_view> arguments, std::string_view program,
-                            std::span<const ToolkitOption> toolkitOptions);
+                            std::span<const ToolkitOption> toolkitOptions,
+                            HelpFor helpFor = HelpFor::Linux);
 
 } // namespace quintora

@@ -25,7 +25,7 @@ constexpr FixedControl fixedControls[] = {
     {Kind::Label,    {},              Fixed::Label2,   -1, 2040, 0,    1815, 375,  FontRole::Heading, {},                      texts::conventionTip},
     {Kind::Label,    {},              Fixed::Label3,   -1, 4250, 0,    1215, 375,  FontRole::Heading, {},                      texts::conventionTip},
     {Kind::Label,    {},              Fixed::Label4,   -1, 120,  2355, 1695, 270,  FontRole::Normal,  texts::conventionNote,   texts::conventionTip},
-    {Kind::TextBox,  Control::Text1,  Fixed::None,     0,  120,  480,  1095, 315,  FontRole::Normal,  "1",                     {}},
+    {Kind::TextBox,  Control::Text1,  Fixed::None,     0,  120,  inputRowTop, 1095, 315,  FontRole::Normal,  "1",                     {}},
     {Kind::ComboBox, Control::Combo1, Fixed::None,     -1, 1215, 480,  720,  315,  FontRole::Normal,  {},                      {}},
     {Kind::TextBox,  Control::Text3,  Fixed::None,     0,  2040, 480,  1095, 315,  FontRole::Normal,  "1",                     {}},
     {Kind::ComboBox, Control::Combo2, Fixed::None,     -1, 3135, 480,  1005, 315,  FontRole::Normal,  {},                      {}},
@@ -176,6 +176,22 @@ std::string ControlRow::objectName() const {
 PixelRect ControlRow::pixels(int dpi) const {
     const int x = twipsToPixels(left, dpi), y = twipsToPixels(top, dpi);
     return {x, y, twipsToPixels(left + width, dpi) - x, twipsToPixels(top + height, dpi) - y};
+}
+
+namespace {
+constexpr int noteMargin = 120; // twips, as the columns' own
+} // namespace
+
+int noteWidth(int dpi) {
+    return twipsToPixels(clientWidth - 2 * noteMargin, dpi);
+}
+
+PixelRect notePlace(const PixelRect& box, int width, int height, int dpi) {
+    const int left = twipsToPixels(noteMargin, dpi);
+    const int right = twipsToPixels(clientWidth - noteMargin, dpi);
+    const int x = std::max(left, std::min(box.x, right - width));
+    const int y = std::max(0, twipsToPixels(inputRowTop, dpi) - height - 1);
+    return {x, y, width, height};
 }
 
 std::vector<const ControlRow*> tabOrder(const std::vector<ControlRow>& table) {

@@ -56,8 +56,9 @@ inline constexpr Rgb pageBackground{0xf0, 0xf0, 0xf0};
 
 inline constexpr int twipsPerInch = 1440;
 
-// Output rows: row i of every column sits at 840 + 285 (i - 1), below the
-// headings and the input row.
+// The input row sits below the headings; output row i of every column at
+// 840 + 285 (i - 1), below it.
+inline constexpr int inputRowTop = 480;
 inline constexpr int firstRowTop = 840, rowHeight = 285;
 // The client area: as wide as the three columns, as high as the longest
 // column and a margin under it; 6450 x 5250 twips.
@@ -102,6 +103,14 @@ struct ControlRow {
 std::string_view nameOf(Control control);
 std::string_view nameOf(Fixed fixed);
 std::string nameOf(Control control, int index);
+
+// The note that says why the box with the focus looks as it does stands in
+// the band of the headings, above the input row, from the box's left edge
+// but within the client area, so that it covers no box of any column, and
+// moves with the window. It is wrapped to noteWidth(dpi); `width` and
+// `height` are its size once wrapped, in pixels at `dpi`.
+int noteWidth(int dpi);
+PixelRect notePlace(const PixelRect& box, int width, int height, int dpi);
 
 // Twips (never negative) to pixels at `dpi`, rounded to the nearest, a half
 // up.

@@ -123,7 +123,7 @@ std::string where(const Quantity& quantity, std::string_view rowUnit) {
            (rowUnit.empty() ? std::string("entrada") : std::string(rowUnit));
 }
 
-std::string helpText(std::string_view program, bool toolkitOptions) {
+std::string helpText(std::string_view program, bool toolkitOptions, bool slashQuestion) {
     std::string text = "Uso: " + std::string(program) +
                        " [OPÇÃO]...\n"
                        "Abre a janela do " QUINTORA_PRODUCT_NAME
@@ -133,9 +133,11 @@ std::string helpText(std::string_view program, bool toolkitOptions) {
                        "As unidades se baseiam em " +
                        std::string(kgfInNewtons) + " e " + std::string(tfInKgf) +
                        ".\n"
-                       "\n"
-                       "  -h, --help     mostra esta ajuda e sai\n"
-                       "      --version  mostra a versão e sai\n";
+                       "\n" +
+                       std::string(slashQuestion ? "  -h, --help, /?  mostra esta ajuda e sai\n"
+                                                   "      --version   mostra a versão e sai\n"
+                                                 : "  -h, --help     mostra esta ajuda e sai\n"
+                                                   "      --version  mostra a versão e sai\n");
     if (toolkitOptions)
         text += "\nAs opções do Qt, como -platform, -style e -display, também valem.\n";
     return text;

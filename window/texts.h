@@ -117,8 +117,9 @@ std::string cliOptionRefused(std::string_view option);  // unknown, or without i
 std::string tryHelp(std::string_view program);          // "Experimente 'quintora-cli --help' …"
 
 // The command line.
-// `toolkitOptions`: whether the toolkit's own options are accepted too.
-std::string helpText(std::string_view program, bool toolkitOptions);
+// `toolkitOptions`: whether the toolkit's own options are accepted too;
+// `slashQuestion`: whether "/?" is listed, as Windows users type it.
+std::string helpText(std::string_view program, bool toolkitOptions, bool slashQuestion = false);
 std::string versionText(std::string_view program);
 // An unknown option, or an argument where the program takes none.
 std::string badArgument(std::string_view program, std::string_view argument);

@@ -221,13 +221,20 @@ private slots:
                                    quintora::rgbOf(unit.color(QPalette::Base))) >= 4.5);
     }
 
-    void aMarkedBoxWithTheFocusShowsWhy() {
-        typeInto(form->Combo1, "kgf");
+    void aMarkedBoxWithTheFocusShowsWhyWhereItCoversNoBox() {
+        typeInto(form->Combo3, "kgf/cm²");
         form->Command1->click();
-        form->Combo1->lineEdit()->setFocus();
-        QTRY_COMPARE(QToolTip::text(), QString("Unidade desconhecida: kgf. Quis dizer Kgf?"));
+        form->Combo3->lineEdit()->setFocus();
+        auto* note = form->findChild<QLabel*>("note");
+        QTRY_VERIFY(note->isVisible());
+        QCOMPARE(note->text(), QString("Unidade desconhecida: kgf/cm². Quis dizer Kgf/cm2?"));
+        QVERIFY(form->rect().contains(note->geometry()));
+        for (auto* box : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box))
+                QVERIFY2(!box->geometry().intersects(note->geometry()),
+                         qPrintable(box->objectName()));
         form->Text1[0]->setFocus();
-        QTRY_VERIFY(!QToolTip::isVisible());
+        QTRY_VERIFY(!note->isVisible());
     }
 
     void equalsGivesTheThirtyOneTexts() {

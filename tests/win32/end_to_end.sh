@@ -2,9 +2,10 @@
 # Drives quintora.exe under Wine on Xvfb with real X input, reading the boxes
 # back through the clipboard: the initial texts, the 31 results of "=", 25
 # KN.m, an unknown unit marked with its row empty, an overflow message that
-# is dismissed while the program goes on, a pasted column of cells, a unit
-# list opened and closed, all results copied, and "Sai", Alt+F4 and the
-# close box ending it with status 0.
+# is dismissed while the program goes on and the note of the marked box, a
+# pasted column of cells, a unit list opened and closed, all results copied,
+# "Sai", Alt+F4 and the close box ending it with status 0, and a file
+# dropped on it that still opens the window.
 # Usage: end_to_end.sh QUINTORA_EXE WINDOW_FACTS
 set -euo pipefail
 exe=$1 facts=$2
@@ -88,6 +89,8 @@ sleep 0.5
 [ "$(messages)" -eq 0 ] || fail "the message was not dismissed"
 kill -0 $pid || fail "the program ended after the message"
 expect "the overflowed input's mark" "$(colour_at 'Text1(0)')" "255,192,192"
+click 'Text1(0)'
+note_covers_nothing 'Text1(0)'
 replace 'Text1(0)' "-2"
 replace Combo1 "KN"
 xdotool key Return
@@ -126,5 +129,19 @@ ended "Alt+F4"
 start "$exe"
 xdotool mousemove --window "$window" $((WIDTH - 14)) $((top / 2)) click 1 # the close box
 ended "the close box"
+
+# A file dropped on the program, started as Explorer starts it (no console,
+# no standard handles), opens the window all the same.
+wine start /unix "$(realpath "$exe")" planilha.txt </dev/null >/dev/null 2>&1
+shown=""
+for _ in $(seq 100); do
+    shown=$(xdotool search --onlyvisible --name "$caption_pattern" 2>/dev/null | head -1) && [ -n "$shown" ] && break
+    sleep 0.2
+done
+[ -n "$shown" ] || fail "a dropped file kept the window from opening"
+eval "$(xdotool getwindowgeometry --shell "$shown")"
+[ "$WIDTH" -ge "$(client | cut -d' ' -f1)" ] || fail "a dropped file opened a message, not the window"
+xdotool windowfocus --sync "$shown" key --clearmodifiers alt+F4
+for _ in $(seq 50); do xdotool search --onlyvisible --name "$caption_pattern" >/dev/null 2>&1 || break; sleep 0.2; done
 echo "end to end under Wine: initial texts, the 31 results, 25 KN.m, an unknown unit, an overflow" \
-    "message, Sai, Alt+F4 and the close box"
+    "message, its note, a paste, a unit list, a copy, Sai, Alt+F4, the close box and a dropped file"

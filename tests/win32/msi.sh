@@ -4,13 +4,17 @@
 # the installed programs, and the program starts from there; a newer version
 # installed over it leaves one entry and the newer exe; a silent uninstall
 # leaves nothing behind.
-# Usage: msi.sh MSI NEWER_MSI EXE WINDOW_FACTS (EXE: the program the
-# packages hold; the newer MSI's version is NEWER_VERSION, 1.01 unless set)
+# The per-user installer, run silently beside it, stops with its own status
+# and installs nothing.
+# Usage: msi.sh MSI NEWER_MSI EXE WINDOW_FACTS INSTALLER (EXE: the program
+# the packages hold; the newer MSI's version is NEWER_VERSION, 1.01 unless
+# set)
 set -euo pipefail
 msi=$(realpath "$1")
 newer=$(realpath "$2")
 exe=$(realpath "$3")
 facts=$(realpath "$4")
+installer=$(realpath "$5")
 source "$(dirname "$0")/../../support/window.sh"
 on_virtual_display 800x600 "$@"
 source "$(dirname "$0")/wine.sh"
@@ -26,6 +30,11 @@ wine msiexec /i "$msi" /qn || fail "msiexec /i ended with status $?"
 [ -f "$folder/quintora.exe" ] || fail "no quintora.exe in $folder"
 [ -n "$(shortcut)" ] || fail "no Start-menu shortcut at ${shortcuts[*]}"
 [ "$(entries)" = "$version" ] || fail "installed programs list '$(entries)', not one $name $version"
+status=0
+wine "$installer" /S || status=$?
+[ "$status" -eq 3 ] || fail "the per-user installer beside the MSI ended with status $status"
+[ ! -e "$(unix "%LOCALAPPDATA%\\Programs\\$name")/quintora.exe" ] || fail "the per-user installer installed beside the MSI"
+[ -n "$(shortcut)" ] || fail "the MSI's shortcut went when the per-user installer ran"
 start "$folder/quintora.exe"
 xdotool key --clearmodifiers alt+F4
 ended "Alt+F4 in the program the MSI installed"

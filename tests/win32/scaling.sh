@@ -31,6 +31,13 @@ read_at() {
 xdotool key --clearmodifiers Return
 sleep 0.5
 [ "$(read_at 'Text5(15)')" = "10000000" ] || fail "no result in the last stress row"
+xdotool mousemove --window "$window" $((left + $(centre 'Text1(0)' $dpi | cut -d' ' -f1))) \
+    $((top + $(centre 'Text1(0)' $dpi | cut -d' ' -f2))) click 1
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "12.5kN"
+xdotool key Return
+sleep 0.5
+note_covers_nothing 'Text1(0)'
 xdotool key --clearmodifiers alt+F4
 ended "Alt+F4 at $dpi dpi"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1

@@ -34,6 +34,48 @@ start() {
     left=$(((WIDTH - client_width) / 2))
     top=$((HEIGHT - client_height - left))
 }
+# The note of a marked box, which has the focus, at `dpi`: it stands inside
+# the window where it covers no result box, and moves with the window. The
+# window's client area is taken with the note and without it (Tab moves the
+# focus to a box that needs no look), and the two differ where the note is:
+# above the input row, in none of the result boxes. Dragged by its title
+# bar, the window shows its note where it was in it.
+# Usage: note_covers_nothing CONTROL
+note_covers_nothing() {
+    local shots w h band results name l t bw bh x y
+    shots=$(mktemp -d)
+    read -r w h <<<"$(client "${dpi:-96}")"
+    xdotool mousemove 0 0 # no hovered tooltip in the way
+    client_shot() { import -window root -crop "${w}x${h}+$((WX + left))+$((WY + top))" +repage "$shots/$1.png"; }
+    differ() { compare -metric AE "$shots/$1.png[$3]" "$shots/$2.png[$3]" null: 2>&1 || true; }
+    eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^X=/WX=/; s/^Y=/WY=/')"
+    sleep 0.5
+    client_shot with
+    xdotool key Tab
+    sleep 0.5
+    client_shot without
+    band="${w}x$(px 480 "${dpi:-96}")+0+0"
+    [ "$(differ with without "$band")" -gt 0 ] || fail "no note of $1 above the input row"
+    for name in "${!twips[@]}"; do
+        [[ "$name" =~ ^Text[1-6]\([1-9][0-9]*\)$ ]] || continue
+        read -r l t bw bh <<<"${twips[$name]}"
+        x=$(px "$l" "${dpi:-96}") y=$(px "$t" "${dpi:-96}")
+        results="$(( $(px $((l + bw)) "${dpi:-96}") - x ))x$(( $(px $((t + bh)) "${dpi:-96}") - y ))+$x+$y"
+        [ "$(differ with without "$results")" -eq 0 ] || fail "the note of $1 covers $name"
+    done
+    xdotool key shift+Tab
+    local before="$WX,$WY"
+    xdotool mousemove $((WX + w / 2)) $((WY + top / 2)) mousedown 1 sleep 0.2 \
+        mousemove_relative 30 20 sleep 0.2 mousemove_relative 30 20 sleep 0.2 mouseup 1
+    xdotool mousemove 0 0
+    sleep 0.8
+    eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^X=/WX=/; s/^Y=/WY=/')"
+    [ "$WX,$WY" != "$before" ] || fail "the window did not move"
+    client_shot moved
+    [ "$(differ with moved "$band")" -eq 0 ] || fail "the note of $1 did not move with the window"
+    rm -rf "$shots"
+}
+
 # A Windows path, with its variables, as a path here.
 unix() { winepath -u "$(wine cmd /c echo "$1" | tr -d '\r"')"; }
 # The versions of the program listed among the installed programs of HKCU

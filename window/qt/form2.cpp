@@ -29,7 +29,6 @@
 #include <QShortcut>
 #include <QStyleOptionComplex>
 #include <QStyleOptionFrame>
-#include <QToolTip>
 
 #include <algorithm>
 #include <limits>
@@ -128,16 +127,6 @@ SystemColours systemColours(const QWidget* widget) {
             rgb(QPalette::HighlightedText), rgb(QPalette::PlaceholderText)};
 }
 
-// A box that needs a look shows why beside it while it has the keyboard
-// focus, as if hovered; any other hides what an earlier one showed.
-void showReason(QWidget* widget, const Look& look) {
-    if (look.needsAttention())
-        QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())), qstring(look.toolTip),
-                           widget);
-    else
-        QToolTip::hideText();
-}
-
 // Every unit of the list shows at once and whole, in a popup that may be
 // wider than its selector.
 void showWholeList(QComboBox* combo) {
@@ -196,7 +185,7 @@ public:
         if (QComboBox* combo = form_.selector(f.control))
             combo->lineEdit()->setAccessibleDescription(reason);
         if (widget->hasFocus())
-            showReason(widget, look);
+            form_.showNote(widget, look.needsAttention() ? reason : QString());
     }
     void showError(std::string_view message) override {
         QMessageBox box(QMessageBox::Critical, qstring(texts::caption), qstring(message),
@@ -215,6 +204,15 @@ Form2::Form2(QWidget* parent)
     setWindowIcon(windowIcon16());
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     createControls();
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("note"));
+    note_->setWordWrap(true);
+    note_->setFrameShape(QFrame::Box);
+    note_->setMargin(2);
+    note_->setForegroundRole(QPalette::ToolTipText);
+    note_->setBackgroundRole(QPalette::ToolTipBase);
+    note_->setAutoFillBackground(true);
+    note_->hide();
     // The platform's Quit (Ctrl+Q on Linux desktops) ends the program like "Sai".
     auto* quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &Form2::Command2_Click);
@@ -357,6 +355,26 @@ void Selector::showPopup() {
         setEditText(typed);
 }
 
+// The note beside a box that needs a look, or none for an empty text: a
+// child of the window, so that it moves with it and never covers what it
+// explains.
+void Form2::showNote(QWidget* box, const QString& text) {
+    if (text.isEmpty() || !box) {
+        note_->hide();
+        return;
+    }
+    note_->setText(text);
+    const int wrap = noteWidth(96);
+    note_->setFixedWidth(std::min(wrap, note_->sizeHint().width()));
+    const int height = note_->heightForWidth(note_->width());
+    const QPoint at = box->mapTo(this, QPoint(0, 0));
+    const PixelRect place =
+        notePlace({at.x(), at.y(), box->width(), box->height()}, note_->width(), height, 96);
+    note_->setGeometry(place.x, place.y, place.width, place.height);
+    note_->raise();
+    note_->show();
+}
+
 std::optional<Field> Form2::fieldOf(const QObject* edit) const {
     const QObject* parent = edit->parent();
     for (const Field f : allFields()) {
@@ -377,9 +395,7 @@ void Form2::pasteInto(QLineEdit* edit, Field f, const QString& text) {
 
 void Form2::copyResults(std::size_t which) {
     if (!logic_->copyState(which).enabled) {
-        if (QWidget* focused = QApplication::focusWidget())
-            QToolTip::showText(focused->mapToGlobal(QPoint(0, focused->height())),
-                               qstring(logic_->copyLabel(which)), focused);
+        showNote(QApplication::focusWidget(), qstring(logic_->copyLabel(which)));
         return;
     }
     const ResultsTable table = logic_->copyResults(which);
@@ -473,9 +489,13 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = static_cast<QWidget*>(watched);
         if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget()))
             widget = combo;
-        for (const Field f : allFields())
-            if (field(f.control, f.index) == widget)
-                showReason(widget, event->type() == QEvent::FocusIn ? logic_->look(f) : Look{});
+        for (const Field f : allFields()) {
+            if (field(f.control, f.index) != widget)
+                continue;
+            const Look& look = logic_->look(f);
+            const bool shown = event->type() == QEvent::FocusIn && look.needsAttention();
+            showNote(widget, shown ? qstring(look.toolTip) : QString());
+        }
     }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -78,6 +78,9 @@ public:
     // clipboard as plain text and HTML; or, where they may not be copied,
     // says why beside the box with the focus.
     void copyResults(std::size_t which);
+    // The note beside `box` that says why it looks as it does; none for an
+    // empty text.
+    void showNote(QWidget* box, const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -99,6 +102,7 @@ private:
 
     std::unique_ptr<View> view_;
     std::unique_ptr<Form2Logic> logic_;
+    QLabel* note_ = nullptr;
 };
 
 } // namespace quintora

@@ -131,6 +131,7 @@ Form2::Form2(HINSTANCE instance)
     readSystemColours();
     createFonts();
     createControls();
+    createNote();
     takeClipboards();
     Form_Load();
     nameForScreenReaders();
@@ -229,7 +230,8 @@ HWND Form2::createControl(const ControlRow& row, int id) {
     const std::wstring text = widen(row.text);
     const PixelRect r = row.pixels(static_cast<int>(dpi_));
     const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    // Clipped by their siblings, so that the note above them stays whole.
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (row.kind) {
     case Kind::Label:
         return CreateWindowExW(0, L"STATIC", text.c_str(),
@@ -263,11 +265,8 @@ HWND Form2::createControl(const ControlRow& row, int id) {
 }
 
 void Form2::createFonts() {
-    for (HFONT font : fonts_)
-        DeleteObject(font);
-    for (FontRole role : {FontRole::Normal, FontRole::Heading, FontRole::Equals}) {
+    for (FontRole role : {FontRole::Normal, FontRole::Heading, FontRole::Equals})
         fonts_[static_cast<std::size_t>(role)] = createFont(fontOf(role), dpi_);
-    }
 }
 
 // Every control at its twips scaled to the monitor's new dpi, in its font.
@@ -417,10 +416,16 @@ void Form2::command(HWND control, int code) {
 
 // The window moved to a monitor of another dpi: everything at the new dpi,
 // in the frame Windows suggests.
+// The new fonts are made and handed to every control before the old ones
+// are deleted: no control ever holds a deleted font.
 void Form2::dpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
+    const std::array<HFONT, 3> old = fonts_;
     createFonts();
     layout();
+    for (HFONT font : old)
+        DeleteObject(font);
+    showFocusReason(GetFocus());
     setIcons();
     scaleToolTips();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -439,11 +444,24 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CTLCOLOREDIT:
         return colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_MOVE: // a hovered tooltip is not left behind
+    case WM_ENTERSIZEMOVE:
+        if (toolTips_)
+            SendMessageW(toolTips_, TTM_POP, 0, 0);
+        break;
     case WM_ACTIVATE: // the focus comes back where it was, as in a dialog
-        if (LOWORD(wParam) == WA_INACTIVE)
+        if (LOWORD(wParam) == WA_INACTIVE) {
             lastFocus_ = GetFocus();
-        else
+            if (toolTips_)
+                SendMessageW(toolTips_, TTM_POP, 0, 0);
+        } else
             SetFocus(lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : firstFocus());
+        return 0;
+    case WM_GETMINMAXINFO: // never smaller than the client area every control shows in
+        if (window_) {
+            const SIZE least = frameFor(WS_OVERLAPPEDWINDOW, dpi_);
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+        }
         return 0;
     case WM_GETDPISCALEDSIZE: { // the frame that keeps the client area at its twips
         *reinterpret_cast<SIZE*>(lParam) = frameFor(WS_OVERLAPPEDWINDOW, static_cast<UINT>(wParam));

@@ -86,6 +86,8 @@ private:
     void describe(HWND control, const std::wstring& reason);
     void showFocusReason(HWND control);
     void showNote(HWND control, const std::wstring& text);
+    static LRESULT CALLBACK noteProcedure(HWND note, UINT message, WPARAM wParam, LPARAM lParam);
+    void createNote();
     // The clipboard and the unit lists (clipboard.cpp).
     static LRESULT CALLBACK boxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
@@ -112,7 +114,7 @@ private:
     HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
-    HWND focusTip_ = nullptr; // the reason of the box with the focus
+    HWND note_ = nullptr; // the reason of the box with the focus
     IAccPropServices* accessibility_ = nullptr;
     bool highContrast_ = false;
     std::array<HICON, 2> icons_{}; // big and small, at the window's dpi

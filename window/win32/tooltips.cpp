@@ -1,8 +1,11 @@
 // The window's tooltips, and what screen readers are told of its controls:
 // each control's name, and the reason a box looks as it does, which is also
-// shown beside a marked or greyed box while it has the keyboard focus.
+// shown in a note beside a marked or greyed box while it has the keyboard
+// focus: a child of the window, so that it moves, hides and shows with it,
+// placed where it covers no box (notePlace).
 #include "window/win32/form2.h"
 
+#include "window/version.h"
 #include "window/win32/utf.h"
 
 #include <commctrl.h>
@@ -11,7 +14,8 @@
 namespace quintora {
 namespace {
 
-constexpr int tipWidth = 480; // pixels at 96 dpi, where a tooltip wraps
+constexpr int tipWidth = 480;  // pixels at 96 dpi, where a tooltip wraps
+constexpr int notePadding = 3; // pixels at 96 dpi, around the note's text
 
 TOOLINFOW toolFor(HWND window, UINT_PTR id, const std::wstring& text, UINT flags = 0) {
     TOOLINFOW tool{};
@@ -50,22 +54,14 @@ void Form2::addToolTips() {
             SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
-    // The reason of the box with the focus, placed by the window itself.
-    focusTip_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
-    TOOLINFOW tool = toolFor(window_, 0, L"", TTF_TRACK | TTF_ABSOLUTE);
-    SendMessageW(focusTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     scaleToolTips();
 }
 
 // Tooltips wrap at the same width in inches whatever the monitor's dpi.
 void Form2::scaleToolTips() {
-    for (HWND tips : {toolTips_, focusTip_})
-        if (tips)
-            SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0,
-                         MulDiv(tipWidth, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
+    if (toolTips_)
+        SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0,
+                     MulDiv(tipWidth, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
 }
 
 // Every control carries its Portuguese name for screen readers, and each box
@@ -88,10 +84,14 @@ void Form2::nameForScreenReaders() {
     }
 }
 
+// The reason, to screen readers at once: a box that has the focus when "="
+// marks it is announced then, not when it next takes the focus.
 void Form2::describe(HWND control, const std::wstring& reason) {
-    if (accessibility_)
-        accessibility_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                       PROPID_ACC_DESCRIPTION, reason.c_str());
+    if (!accessibility_)
+        return;
+    accessibility_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                   PROPID_ACC_DESCRIPTION, reason.c_str());
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form2::setToolTip(HWND control, const std::wstring& text) {
@@ -115,23 +115,72 @@ void Form2::showFocusReason(HWND control) {
 
 // The note beside a control, or none for an empty text.
 void Form2::showNote(HWND control, const std::wstring& text) {
-    if (!focusTip_)
+    if (!note_)
         return;
-    TOOLINFOW tool = toolFor(window_, 0, L"");
     const Placed* p = control ? placedOf(control) : nullptr;
     if (!p && control)
         p = placedOf(GetParent(control)); // the edit field of a selector
     if (text.empty() || !p) {
-        SendMessageW(focusTip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+        ShowWindow(note_, SW_HIDE);
         return;
     }
-    tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(focusTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SetWindowTextW(note_, text.c_str());
+    const int dpi = static_cast<int>(dpi_);
+    const int padding = MulDiv(notePadding, dpi, USER_DEFAULT_SCREEN_DPI);
+    RECT wrapped{0, 0, noteWidth(dpi) - 2 * padding - 2, 0};
+    HDC dc = GetDC(note_);
+    HGDIOBJ old = SelectObject(dc, fonts_[static_cast<std::size_t>(FontRole::Normal)]);
+    DrawTextW(dc, text.c_str(), -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(note_, dc);
     RECT box{};
     GetWindowRect(p->hwnd, &box);
-    SendMessageW(focusTip_, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom));
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&box), 2);
+    const PixelRect place =
+        notePlace({box.left, box.top, box.right - box.left, box.bottom - box.top},
+                  wrapped.right + 2 * padding + 2, wrapped.bottom + 2 * padding + 2, dpi);
     SendMessageW(toolTips_, TTM_POP, 0, 0); // one tooltip at a time
-    SendMessageW(focusTip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    SetWindowPos(note_, HWND_TOP, place.x, place.y, place.width, place.height,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    InvalidateRect(note_, nullptr, TRUE);
+}
+
+// The note draws itself: the system's colours of a tooltip, a border and
+// its text wrapped within.
+LRESULT CALLBACK Form2::noteProcedure(HWND note, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT)
+        return DefWindowProcW(note, message, wParam, lParam);
+    auto* form = reinterpret_cast<Form2*>(GetWindowLongPtrW(GetParent(note), GWLP_USERDATA));
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(note, &paint);
+    RECT area{};
+    GetClientRect(note, &area);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_INFOBK));
+    FrameRect(dc, &area, GetSysColorBrush(COLOR_INFOTEXT));
+    const int padding = MulDiv(notePadding, static_cast<int>(form->dpi_), USER_DEFAULT_SCREEN_DPI);
+    InflateRect(&area, -padding - 1, -padding - 1);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(note)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(note, text.data(), static_cast<int>(text.size()))));
+    HGDIOBJ old = SelectObject(dc, form->fonts_[static_cast<std::size_t>(FontRole::Normal)]);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+    DrawTextW(dc, text.c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    EndPaint(note, &paint);
+    return 0;
+}
+
+void Form2::createNote() {
+    WNDCLASSEXW noteClass{};
+    noteClass.cbSize = sizeof noteClass;
+    noteClass.lpfnWndProc = noteProcedure;
+    noteClass.hInstance = instance_;
+    noteClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    noteClass.lpszClassName = L"" QUINTORA_WINDOW_CLASS "Note";
+    RegisterClassExW(&noteClass);
+    note_ = CreateWindowExW(0, noteClass.lpszClassName, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0,
+                            0, 0, window_, nullptr, instance_, nullptr);
 }
 
 } // namespace quintora
