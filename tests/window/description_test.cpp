@@ -14,7 +14,8 @@ namespace {
 
 TEST(TabOrder, RunsFromEqualsThroughTheInputsToSaiThenEachColumn) {
     std::vector<std::string> names;
-    for (const ControlRow* row : tabOrder(controlTable()))
+    const std::vector<ControlRow> table = controlTable();
+    for (const ControlRow* row : tabOrder(table))
         names.push_back(row->objectName());
     const std::vector<std::string> head{"Command1", "Text1(0)", "Combo1",   "Text3(0)", "Combo2",
                                         "Text5(0)", "Combo3",   "Command2", "Text1(1)", "Text1(2)",
