@@ -310,16 +310,41 @@ int run(const Request& request, Lines& input, Output& output) {
     return stream.status();
 }
 
+namespace {
+
+Request refusal(Request request, std::string why) {
+    request.use = Request::Use::Refused;
+    request.error = std::move(why);
+    return request;
+}
+
+// Once every argument is read: what the words and the flags ask for.
+Request chooseUse(Request request, bool table, bool stream, bool inputIsTerminal) {
+    const std::size_t words = request.words.size();
+    if (table) {
+        if (words == 0 || words % 2 != 0)
+            return refusal(std::move(request), std::string(texts::tableNeedsPairs));
+        request.use = Request::Use::Table;
+    } else if (stream || (words == 0 && !inputIsTerminal)) {
+        if (words != 0)
+            return refusal(request, texts::valuesComeFromInput(request.words[0]));
+        request.use = Request::Use::Stream;
+    } else if (words >= 2 || (words == 1 && !request.from.empty())) {
+        request.use = Request::Use::Convert;
+    } else {
+        return refusal(request, words == 0 ? std::string(texts::missingValue)
+                                           : texts::missingUnit(request.words[0]));
+    }
+    return request;
+}
+
+} // namespace
+
 Request readArguments(std::span<const std::string_view> arguments, char localeSeparator,
                       bool inputIsTerminal) {
     Request request;
     request.separator = localeSeparator;
     bool table = false, stream = false;
-    const auto refuse = [&request](std::string why) {
-        request.use = Request::Use::Refused;
-        request.error = std::move(why);
-        return request;
-    };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view a = arguments[i];
         const auto value = [&](std::string_view option) -> std::optional<std::string> {
@@ -329,12 +354,8 @@ Request readArguments(std::span<const std::string_view> arguments, char localeSe
                 return std::string(a.substr(option.size() + 1));
             return std::nullopt;
         };
-        if (a == "-h" || a == "--help" || a == "/?") {
-            request.use = Request::Use::Help;
-            return request;
-        }
-        if (a == "--version") {
-            request.use = Request::Use::Version;
+        if (a == "-h" || a == "--help" || a == "/?" || a == "--version") {
+            request.use = a == "--version" ? Request::Use::Version : Request::Use::Help;
             return request;
         }
         if (a == "--ponto" || a == "--virgula")
@@ -348,26 +369,11 @@ Request readArguments(std::span<const std::string_view> arguments, char localeSe
         else if (std::optional<std::string> to = value("--para"))
             request.to.push_back(*to);
         else if (a.starts_with("--"))
-            return refuse(texts::cliOptionRefused(a));
+            return refusal(std::move(request), texts::cliOptionRefused(a));
         else
             request.words.emplace_back(a);
     }
-    const std::size_t words = request.words.size();
-    if (table) {
-        if (words == 0 || words % 2 != 0)
-            return refuse(std::string(texts::tableNeedsPairs));
-        request.use = Request::Use::Table;
-    } else if (stream || (words == 0 && !inputIsTerminal)) {
-        if (words != 0)
-            return refuse(texts::valuesComeFromInput(request.words[0]));
-        request.use = Request::Use::Stream;
-    } else if (words >= 2 || (words == 1 && !request.from.empty())) {
-        request.use = Request::Use::Convert;
-    } else {
-        return refuse(words == 0 ? std::string(texts::missingValue)
-                                 : texts::missingUnit(request.words[0]));
-    }
-    return request;
+    return chooseUse(std::move(request), table, stream, inputIsTerminal);
 }
 
 } // namespace quintora::cli

@@ -49,9 +49,11 @@ std::string htmlFormat(std::string_view html) {
     document.insert(document.find("</table>") + std::strlen("</table>"), "<!--EndFragment-->");
     constexpr const char* header = "Version:0.9\r\nStartHTML:%010zu\r\nEndHTML:%010zu\r\n"
                                    "StartFragment:%010zu\r\nEndFragment:%010zu\r\n";
-    const std::size_t start =
-        static_cast<std::size_t>(std::snprintf(nullptr, 0, header, 0, 0, 0, 0));
-    const std::size_t fragment = start + document.find("<!--StartFragment-->") + 20;
+    constexpr std::size_t none = 0;
+    const auto start =
+        static_cast<std::size_t>(std::snprintf(nullptr, 0, header, none, none, none, none));
+    const std::size_t fragment =
+        start + document.find("<!--StartFragment-->") + std::strlen("<!--StartFragment-->");
     const std::size_t fragmentEnd = start + document.find("<!--EndFragment-->");
     char head[160];
     std::snprintf(head, sizeof head, header, start, start + document.size(), fragment, fragmentEnd);
@@ -124,7 +126,8 @@ void Form2::pasteInto(HWND edit, Field field) {
     logic_->pasted(field, paste);
 }
 
-void Form2::showMenu(HWND edit, Field field, POINT at) {
+// A box's own menu: the edit control's entries, then the copies of results.
+HMENU Form2::menuOf(HWND edit, Field field) {
     DWORD from = 0, to = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
     const bool selected = from != to, hasText = GetWindowTextLengthW(edit) > 0;
@@ -145,6 +148,11 @@ void Form2::showMenu(HWND edit, Field field, POINT at) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     add(copyColumnEntry, logic_->copyLabel(column), logic_->copyState(column).enabled);
     add(copyAllEntry, logic_->copyLabel(allResults), logic_->copyState(allResults).enabled);
+    return menu;
+}
+
+void Form2::showMenu(HWND edit, Field field, POINT at) {
+    HMENU menu = menuOf(edit, field);
     if (at.x == -1 && at.y == -1) { // from the keyboard: under the box
         RECT box{};
         GetWindowRect(edit, &box);
@@ -174,7 +182,7 @@ void Form2::showMenu(HWND edit, Field field, POINT at) {
         break;
     case copyColumnEntry:
     case copyAllEntry:
-        copyResults(entry == copyAllEntry ? allResults : column);
+        copyResults(entry == copyAllEntry ? allResults : quantityNumber(field.control));
         break;
     default:
         break;

@@ -432,6 +432,18 @@ void Form2::dpiChanged(UINT dpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The focus comes back where it was, as in a dialog; a hovered tooltip does
+// not stay over other programs.
+void Form2::activated(bool active) {
+    if (active) {
+        SetFocus(lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : firstFocus());
+        return;
+    }
+    lastFocus_ = GetFocus();
+    if (toolTips_)
+        SendMessageW(toolTips_, TTM_POP, 0, 0);
+}
+
 LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -449,13 +461,8 @@ LRESULT Form2::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (toolTips_)
             SendMessageW(toolTips_, TTM_POP, 0, 0);
         break;
-    case WM_ACTIVATE: // the focus comes back where it was, as in a dialog
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            lastFocus_ = GetFocus();
-            if (toolTips_)
-                SendMessageW(toolTips_, TTM_POP, 0, 0);
-        } else
-            SetFocus(lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : firstFocus());
+    case WM_ACTIVATE:
+        activated(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_GETMINMAXINFO: // never smaller than the client area every control shows in
         if (window_) {

@@ -77,6 +77,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void command(HWND control, int code);
     void dpiChanged(UINT dpi, const RECT& suggested);
+    void activated(bool active);
     void createControls();
     HWND createControl(const ControlRow& row, int id);
     void createFonts();
@@ -95,6 +96,7 @@ private:
     void setClipboard(std::string_view text, std::string_view html);
     void copyResults(std::size_t which);
     void pasteInto(HWND edit, Field field);
+    HMENU menuOf(HWND edit, Field field);
     void showMenu(HWND edit, Field field, POINT at);
     void listDropped(HWND combo);
     void listCancelled(HWND combo);
