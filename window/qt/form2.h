@@ -12,14 +12,19 @@
 //  4. high contrast: left out: Qt on Linux reports no such mode; a
 //     high-contrast theme's palette gets the tints, with texts chosen to
 //     stand out on them;
-//  5. reasons: setToolTip, setAccessibleDescription, and QToolTip beside
-//     the focused box;
+//  5. reasons: setToolTip, setAccessibleDescription, and a note (a QLabel
+//     child of the window) where notePlace puts it;
 //  6. names: setAccessibleName, also on each selector's edit field;
 //  7. separator: QLocale's decimal point;
-//  8. keys: an event filter on every box, and the window's Enter;
-//  9. edits: textEdited and editTextChanged;
+//  8. keys: an event filter on every box, and the window's Enter; Ctrl+C
+//     and Ctrl+Shift+C (a QShortcut) there too;
+//  9. edits: textEdited and editTextChanged; pastes (keys, menu, middle
+//     click, drops) in the event filter;
 // 10. ending: "Sai", the close box and Ctrl+Q (QKeySequence::Quit);
-// 11. errors: a QMessageBox.
+// 11. errors: a QMessageBox;
+// 12. copies: Qt's own menu of a box, its "Copiar" and "Colar" taken over,
+//     then the copies of results, as QMimeData's text and HTML;
+// 13. unit lists: Selector::showPopup.
 #pragma once
 
 #include "window/control_set.h"
