@@ -195,8 +195,8 @@ for (const e of document.querySelectorAll('#Form2 input:not([hidden]), #Form2 bu
 return out;"""
 
 
-class Layouts(unittest.TestCase):
-    """What the audits and a keyboard ask of both layouts."""
+class Browsing:
+    """The site, and pages opened in it at a size, with touch or a scheme."""
 
     @classmethod
     def setUpClass(cls):
@@ -219,6 +219,10 @@ class Layouts(unittest.TestCase):
         wait_ready(driver)
         self.addCleanup(driver.quit)
         return driver
+
+
+class Layouts(Browsing, unittest.TestCase):
+    """What the audits and a keyboard ask of both layouts."""
 
     def test_every_desktop_target_is_24_px_or_more(self):
         driver = self.page()
@@ -249,27 +253,11 @@ class Layouts(unittest.TestCase):
                 self.assertGreaterEqual(contrast(ring, background), 3, (media, name, ring, background))
 
 
-class Phone(unittest.TestCase):
+class Phone(Browsing, unittest.TestCase):
     """The phone layout, at 390 x 844 and 320 x 640 with touch."""
 
-    @classmethod
-    def setUpClass(cls):
-        cls.site = Site(SITE)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.site.stop()
-
     def phone(self, width, height):
-        driver = browser(width=width, height=height)
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": width, "height": height, "deviceScaleFactor": 2,
-                                "mobile": True})
-        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
-        driver.get(self.site.url)
-        wait_ready(driver)
-        self.addCleanup(driver.quit)
-        return driver
+        return self.page(width, height, touch=True)
 
     def test_fits_the_screen_and_a_thumb(self):
         for width, height in ((390, 844), (320, 640), (844, 390)):
