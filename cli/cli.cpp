@@ -94,12 +94,8 @@ public:
         const double base = toBase(reading.value, from_->factor);
         if (reading.overflow || std::isinf(base))
             return overflow({}, failure);
-        if (!reading.whole || pointMayGroupThousands(value, separator)) {
-            const std::string read = writeNumber(reading.value, separator);
-            failure.set(partlyRead,
-                        std::string(value) + ": " +
-                            (reading.whole ? texts::readAsPointIsDecimal(read, withoutPoint(value))
-                                           : texts::readAs(read)));
+        if (std::string mark = texts::readingMark(value, reading, separator); !mark.empty()) {
+            failure.set(partlyRead, std::string(value) + ": " + mark);
             return false;
         }
         results_.clear();

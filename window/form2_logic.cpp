@@ -63,6 +63,15 @@ bool pressesEquals(bool enter, std::string_view typed) {
     return enter || typed == "=";
 }
 
+int listRowFor(const Quantity& quantity, std::string_view typed) {
+    const std::span<const Unit> units = quantity.units;
+    for (std::size_t row = 0; row < units.size(); ++row)
+        if (units[row].name == typed)
+            return static_cast<int>(row);
+    const Unit* nearly = nearUnit(units, typed);
+    return nearly ? static_cast<int>(nearly - units.data()) : -1;
+}
+
 Paste pasteOf(std::string_view clipboard) {
     Paste paste;
     const auto blank = [](std::string_view text) { return withoutBlanks(text).empty(); };
@@ -121,13 +130,8 @@ public:
         std::string& mark = logic_.states_[fieldNumber(field)].mark;
         if (reading.overflow)
             mark = logic_.outOfRangeTip();
-        else if (!reading.whole)
-            mark = texts::readAs(writeNumber(reading.value, separator));
-        else if (pointMayGroupThousands(input, separator))
-            mark = texts::readAsPointIsDecimal(writeNumber(reading.value, separator),
-                                               withoutPoint(input));
         else
-            mark.clear();
+            mark = texts::readingMark(input, reading, separator);
         logic_.update(field);
     }
 

@@ -48,6 +48,11 @@ struct Paste {
 };
 Paste pasteOf(std::string_view clipboard);
 
+// The entry of `quantity`'s unit list that the list opens on when the typed
+// text is `typed`: the unit it names exactly, else the one it nearly names
+// (nearUnit); -1 for none, where the list opens on no entry.
+int listRowFor(const Quantity& quantity, std::string_view typed);
+
 // Which results a copy takes: one quantity's (its number), or all.
 inline constexpr std::size_t allResults = quantities.size();
 
@@ -76,14 +81,14 @@ struct CopyState {
 //     copies all results;
 //  9. edits: calls edited() on every change the user makes to a field; a
 //     paste puts in pasteOf()'s text alone, then calls pasted();
+// 10. ending: "Sai", the close box and the platform's own way end the
+//     program with status 0;
+// 11. errors: shows showError()'s message, modally;
 // 12. copies: each box's menu, after the toolkit's own entries, copies its
 //     quantity's results and all results (copyLabel, copyState,
 //     copyResults), as plain text and HTML together;
-// 13. unit lists: a list opens on the entry the typed unit names exactly,
-//     and closing it without a pick keeps the typed text;
-// 10. ending: "Sai", the close box and the platform's own way end the
-//     program with status 0;
-// 11. errors: shows showError()'s message, modally.
+// 13. unit lists: a list opens on the entry listRowFor() gives, and
+//     closing it without a pick keeps the typed text.
 class FormView {
 public:
     virtual ~FormView() = default;

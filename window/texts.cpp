@@ -1,5 +1,6 @@
 #include "window/texts.h"
 
+#include "core/number.h"
 #include "window/version.h"
 
 #include <array>
@@ -100,13 +101,16 @@ std::string outOfRange(std::string_view largest) {
     return "Número fora do intervalo: além de ±" + std::string(largest);
 }
 
-std::string readAs(std::string_view number) {
-    return "Lido como " + std::string(number);
-}
-
-std::string readAsPointIsDecimal(std::string_view number, std::string_view withoutPoint) {
-    return readAs(number) + " (o ponto é decimal); para " + std::string(withoutPoint) +
-           ", digite " + std::string(withoutPoint);
+std::string readingMark(std::string_view input, const Reading& reading, char separator) {
+    const bool pointIsDecimal = reading.whole && pointMayGroupThousands(input, separator);
+    if (reading.whole && !pointIsDecimal)
+        return {};
+    std::string mark = "Lido como " + writeNumber(reading.value, separator);
+    if (pointIsDecimal) {
+        const std::string digits = withoutPoint(input);
+        mark += " (o ponto é decimal); para " + digits + ", digite " + digits;
+    }
+    return mark;
 }
 
 std::string errorMessage(int number, std::string_view description, std::string_view where) {
@@ -129,11 +133,8 @@ std::string helpText(std::string_view program, bool toolkitOptions, bool slashQu
                        "Abre a janela do " QUINTORA_PRODUCT_NAME
                        ": digite uma força, um momento fletor e uma\n"
                        "tensão, cada um na unidade que quiser, e aperte \"=\" (ou Enter) para ver\n"
-                       "cada grandeza em todas as unidades que o programa conhece.\n"
-                       "As unidades se baseiam em " +
-                       std::string(kgfInNewtons) + " e " + std::string(tfInKgf) +
-                       ".\n"
-                       "\n" +
+                       "cada grandeza em todas as unidades que o programa conhece.\n" +
+                       std::string(unitsRestOn) + "\n\n" +
                        std::string(slashQuestion ? "  -h, --help, /?  mostra esta ajuda e sai\n"
                                                    "      --version   mostra a versão e sai\n"
                                                  : "  -h, --help     mostra esta ajuda e sai\n"
@@ -166,9 +167,8 @@ std::string cliHelp(std::string_view program) {
         "\n";
     for (const Quantity& q : quantities)
         text += unitsOf(q) + "\n";
-    text += "As unidades se baseiam em " + std::string(kgfInNewtons) + " e " +
-            std::string(tfInKgf) +
-            ".\n\n"
+    text += std::string(unitsRestOn) +
+            "\n\n"
             "Saída: 0 convertido; 1 número lido só em parte ou fora do intervalo;\n"
             "2 unidade desconhecida ou de outra grandeza, ou uso errado.\n";
     return text;

@@ -31,6 +31,9 @@ inline constexpr std::string_view conventionTip =
     "Convenção: " QUINTORA_KGF_IN_NEWTONS " (e não 9,80665 N) e " QUINTORA_TF_IN_KGF
     "; assim, " QUINTORA_MPA_IN_KGF_CM2;
 inline constexpr std::string_view conventionSpoken = "Convenção: " QUINTORA_KGF_IN_NEWTONS;
+// The command lines' help.
+inline constexpr std::string_view unitsRestOn =
+    "As unidades se baseiam em " QUINTORA_KGF_IN_NEWTONS " e " QUINTORA_TF_IN_KGF ".";
 #undef QUINTORA_KGF_IN_NEWTONS
 #undef QUINTORA_TF_IN_KGF
 #undef QUINTORA_MPA_IN_KGF_CM2
@@ -89,11 +92,12 @@ std::string spokenName(Control control, int index);
 // The tooltip of a box whose number is beyond the range of a double;
 // `largest` is the largest double as the window writes it.
 std::string outOfRange(std::string_view largest);
-// The tooltip of an input of which only the beginning was read.
-std::string readAs(std::string_view number);
-// The tooltip of an input such as "1.000" under a locale whose decimal
-// separator is the comma: what was read, and how to type a thousand.
-std::string readAsPointIsDecimal(std::string_view number, std::string_view withoutPoint);
+// Why the number read from `input` needs a look, or empty when it does not:
+// only its beginning was read ("Lido como 12,5"), or it is such as "1.000"
+// under a decimal comma, where what was read is said with how to type a
+// thousand. For the window's marks and the command line's messages alike;
+// a number beyond the range of a double is told apart.
+std::string readingMark(std::string_view input, const Reading& reading, char separator);
 
 // The report of a run-time error: its number, its description and the box
 // where the pass stopped ("Momento, N.mm").

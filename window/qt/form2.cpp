@@ -347,9 +347,7 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 void Selector::showPopup() {
     const QString typed = currentText();
     QComboBox::showPopup();
-    int row = findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (const Unit* nearly = row < 0 ? nearUnit(quantity_.units, typed.toStdString()) : nullptr)
-        row = static_cast<int>(nearly - quantity_.units.data());
+    const int row = listRowFor(quantity_, typed.toStdString());
     view()->setCurrentIndex(row >= 0 ? model()->index(row, 0) : QModelIndex());
     if (currentText() != typed)
         setEditText(typed);

@@ -20,8 +20,8 @@
 //  6. names: aria-label attributes;
 //  7. separator: the browser language's, handed to setSeparator() before
 //     the first conversion, as the browser takes long to tell it;
-//  8. keys: a keydown listener, which keyPressesEquals answers;
-//  8. (also) Ctrl+C with nothing selected, and Ctrl+Shift+C, in the page's
+//  8. keys: a keydown listener, which keyPressesEquals answers; Ctrl+C
+//     with nothing selected, and Ctrl+Shift+C, in the page's
 //     keydown and copy listeners;
 //  9. edits: an input listener, and the unit lists' change; a paste
 //     listener, which hands the pasted text to pasted();

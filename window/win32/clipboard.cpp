@@ -239,14 +239,7 @@ void Form2::listDropped(HWND combo) {
     const Placed* p = placedOf(combo);
     if (!p)
         return;
-    const std::string typed = narrow(dropped_.typed);
-    const Quantity& q = quantityOf(p->row->control);
-    int row = -1;
-    for (std::size_t i = 0; i < q.units.size() && row < 0; ++i)
-        if (q.units[i].name == typed)
-            row = static_cast<int>(i);
-    if (const Unit* nearly = row < 0 ? nearUnit(q.units, typed) : nullptr)
-        row = static_cast<int>(nearly - q.units.data());
+    const int row = listRowFor(quantityOf(p->row->control), narrow(dropped_.typed));
     writing_ = true;
     SetWindowTextW(combo, dropped_.typed.c_str());
     writing_ = false;
