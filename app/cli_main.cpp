@@ -43,13 +43,7 @@ void writeAll(Handle h, std::string_view text) {
         WriteConsoleW(h, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;
     }
-    std::string lines;
-    lines.reserve(text.size() + text.size() / 8);
-    for (const char c : text) {
-        if (c == '\n')
-            lines += '\r';
-        lines += c;
-    }
+    const std::string lines = quintora::windowsLines(text);
     std::string_view left = lines;
     while (!left.empty() &&
            WriteFile(h, left.data(), static_cast<DWORD>(left.size()), &written, nullptr) &&

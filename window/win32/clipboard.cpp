@@ -30,17 +30,6 @@ enum MenuEntry : UINT {
     copyAllEntry
 };
 
-// `text` with "\r\n" for each "\n", as Windows' text on the clipboard has it.
-std::wstring windowsLines(std::string_view text) {
-    std::wstring wide = widen(text), out;
-    for (const wchar_t c : wide) {
-        if (c == L'\n')
-            out += L'\r';
-        out += c;
-    }
-    return out;
-}
-
 // An HTML document in the clipboard's "HTML Format": a header of byte
 // offsets, then the document with its table marked as the fragment.
 std::string htmlFormat(std::string_view html) {
@@ -97,7 +86,7 @@ void Form2::setClipboard(std::string_view text, std::string_view html) {
     if (!OpenClipboard(window_))
         return;
     EmptyClipboard();
-    const std::wstring wide = windowsLines(text);
+    const std::wstring wide = widen(windowsLines(text));
     putOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     if (!html.empty()) {
         const std::string document = htmlFormat(html);

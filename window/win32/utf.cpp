@@ -27,4 +27,15 @@ std::string narrow(std::wstring_view utf16) {
     return utf8;
 }
 
+std::string windowsLines(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size() + text.size() / 8);
+    for (const char c : text) {
+        if (c == '\n')
+            lines += '\r';
+        lines += c;
+    }
+    return lines;
+}
+
 } // namespace quintora
