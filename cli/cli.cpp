@@ -2,7 +2,7 @@
 
 #include "core/conversion.h"
 #include "core/number.h"
-#include "window/form2_logic.h"
+#include "window/plain_view.h"
 #include "window/texts.h"
 
 #include <algorithm>
@@ -173,27 +173,8 @@ int convertOnce(const Request& request, Output& output) {
     return converted;
 }
 
-// The window's boxes as plain strings, for --tabela: the window's own pass
-// and its copy of all results.
-class TableView : public FormView {
-public:
-    TableView() : texts(allFields().size()), looks(allFields().size()) {
-        for (const ControlRow& row : controlTable())
-            if (row.kind == Kind::TextBox || row.kind == Kind::ComboBox)
-                texts[fieldNumber(row.field())] = row.text;
-    }
-    std::string text(Field f) const override { return texts[fieldNumber(f)]; }
-    void setText(Field f, std::string_view text) override { texts[fieldNumber(f)] = text; }
-    bool fits(Field, std::string_view) const override { return true; }
-    void setLook(Field f, const Look& look) override { looks[fieldNumber(f)] = look; }
-    void showError(std::string_view message) override { error = message; }
-    std::vector<std::string> texts;
-    std::vector<Look> looks;
-    std::string error;
-};
-
 int table(const Request& request, Output& output) {
-    TableView view;
+    PlainView view; // the window's boxes, for its own pass and its copy of all results
     Form2Logic window(view, request.separator);
     window.load();
     std::vector<std::size_t> asked;

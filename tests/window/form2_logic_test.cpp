@@ -1,6 +1,6 @@
 // The window's behaviour, once for every front end: Form2Logic over a window
 // of plain strings, as each front end's controls hold them.
-#include "window/form2_logic.h"
+#include "window/plain_view.h"
 
 #include <gtest/gtest.h>
 
@@ -10,22 +10,9 @@
 namespace quintora {
 namespace {
 
-class FakeView : public FormView {
-public:
-    FakeView() : texts(allFields().size()), looks(allFields().size()) {
-        for (const ControlRow& row : controlTable())
-            if (row.kind == Kind::TextBox || row.kind == Kind::ComboBox)
-                texts[fieldNumber(row.field())] = row.text;
-    }
-    std::string text(Field f) const override { return texts[fieldNumber(f)]; }
-    void setText(Field f, std::string_view text) override { texts[fieldNumber(f)] = text; }
-    bool fits(Field, std::string_view text) const override { return text.size() <= 12; }
-    void setLook(Field f, const Look& look) override { looks[fieldNumber(f)] = look; }
-    void showError(std::string_view message) override { errors.emplace_back(message); }
-
-    std::vector<std::string> texts;
-    std::vector<Look> looks;
-    std::vector<std::string> errors;
+// Boxes that show 12 characters whole.
+struct FakeView : PlainView {
+    FakeView() { widest = 12; }
 };
 
 // A window as the user sees it after start-up.

@@ -10,6 +10,7 @@
 #include "window/controls.h"
 #include "window/facts.h"
 #include "window/form2_logic.h"
+#include "window/plain_view.h"
 #include "window/results_table.h"
 #include "window/texts.h"
 #include "window/version.h"
@@ -75,22 +76,6 @@ std::string touchMedia(const std::vector<ControlRow>& table) {
     return "(max-width: 600px), (pointer: coarse), (max-height: " + std::to_string(low) + "px)";
 }
 
-// The looks Form2Logic gives the fields before the window is first shown.
-class StartLooks : public FormView {
-public:
-    std::string text(Field) const override { return {}; }
-    void setText(Field, std::string_view) override {}
-    bool fits(Field, std::string_view) const override { return true; }
-    void setLook(Field f, const Look& look) override { looks[fieldNumber(f)] = look; }
-    void showError(std::string_view) override {}
-    const Look* look(Field f) const {
-        const auto found = looks.find(fieldNumber(f));
-        return found == looks.end() ? nullptr : &found->second;
-    }
-    std::map<std::size_t, Look> looks;
-    const Form2Logic* logic = nullptr; // once it has loaded
-};
-
 std::string attribute(const char* name, std::string_view value) {
     return value.empty() ? std::string()
                          : " " + std::string(name) + "=\"" + htmlEscaped(value) + "\"";
@@ -150,9 +135,9 @@ std::string button(const ControlRow& row, int firstTab) {
 }
 
 // A text box or a selector's box.
-std::string box(const ControlRow& row, const StartLooks& start) {
-    const Look* look = start.look(row.field());
-    const bool tinted = look && look->background != Tint::Plain;
+std::string box(const ControlRow& row, const Form2Logic& start) {
+    const Look& look = start.look(row.field());
+    const bool tinted = look.background != Tint::Plain;
     const Quantity& q = quantityOf(row.control);
     const bool input = row.kind == Kind::TextBox && row.control == q.values && row.index == 0;
     // A number is typed on the decimal keypad, whose action key converts;
@@ -166,15 +151,15 @@ std::string box(const ControlRow& row, const StartLooks& start) {
     return "<input" + attribute("id", row.objectName()) + " data-field=\"" +
            std::to_string(fieldNumber(row.field())) + "\" data-quantity=\"" +
            std::to_string(quantityNumber(row.control)) + "\"" +
-           (tinted ? attribute("data-tint", tintName(look->background)) : "") +
+           (tinted ? attribute("data-tint", tintName(look.background)) : "") +
            attribute("value", row.text) + attribute("aria-label", row.accessibleName) + tab(row) +
-           attribute("title", look ? look->toolTip : std::string()) + asTyped + keyboard + touch +
+           attribute("title", look.toolTip) + asTyped + keyboard + touch +
            ">";
 }
 
 // A selector: its box, and beside it the list of its units, which on a
 // touch screen stands in the box's place, under the box's name.
-std::string selector(const ControlRow& row, const StartLooks& start) {
+std::string selector(const ControlRow& row, const Form2Logic& start) {
     const Quantity& q = quantityOf(row.control);
     const std::string listName = std::string(texts::unitList) + ": " + row.accessibleName;
     std::string list = "<select tabindex=\"-1\"" + attribute("aria-label", listName) +
@@ -192,9 +177,9 @@ std::string selector(const ControlRow& row, const StartLooks& start) {
 // results on a touch screen, saying why not when it cannot; and the line
 // that says why its boxes are marked or greyed, shown on a touch screen and
 // read by screen readers on every layout.
-std::string head(const ControlRow& heading, std::size_t quantity, const StartLooks& start) {
+std::string head(const ControlRow& heading, std::size_t quantity, const Form2Logic& start) {
     const std::string q = std::to_string(quantity);
-    const CopyState copy = start.logic->copyState(quantity);
+    const CopyState copy = start.copyState(quantity);
     return "<div class=\"head\"><h2" + attribute("id", heading.objectName()) + classes(heading) +
            ">" + htmlEscaped(heading.text) +
            "</h2><button type=\"button\" class=\"copy\" id=\"copy-" + q + "\" data-copy=\"" + q +
@@ -210,10 +195,10 @@ struct Layout {
 };
 
 Layout layout() {
-    StartLooks start;
-    Form2Logic logic(start, '.');
-    logic.load();
-    start.logic = &logic;
+    // The looks Form2Logic gives the fields before the window is first shown.
+    PlainView view;
+    Form2Logic start(view, '.');
+    start.load();
     const std::vector<ControlRow> table = controlTable();
     std::map<std::string, const ControlRow*> rows;
     for (const ControlRow& row : table)
