@@ -153,8 +153,7 @@ std::string box(const ControlRow& row, const Form2Logic& start) {
            std::to_string(quantityNumber(row.control)) + "\"" +
            (tinted ? attribute("data-tint", tintName(look.background)) : "") +
            attribute("value", row.text) + attribute("aria-label", row.accessibleName) + tab(row) +
-           attribute("title", look.toolTip) + asTyped + keyboard + touch +
-           ">";
+           attribute("title", look.toolTip) + asTyped + keyboard + touch + ">";
 }
 
 // A selector: its box, and beside it the list of its units, which on a
