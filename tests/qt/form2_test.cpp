@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSet>
@@ -341,9 +342,26 @@ private slots:
         QCOMPARE(menu->font(), form->Text3[1]->font());
         QCOMPARE(QToolTip::font(), form->font());
         QCOMPARE(form->font().pointSizeF(), 8.0);
-        // With none of the narrow families installed: the desktop's sans serif.
-        const QString fallback = QFontInfo(QFont(quintora::windowFontFamily({}))).family();
-        QVERIFY2(fallback.contains("Sans"), qPrintable(fallback));
+        // Every text the program shows, its message box's too, gets one of
+        // the window's families, whatever the desktop's default font is.
+        QMessageBox box(QMessageBox::Critical, "", "", QMessageBox::Ok, form.get());
+        QList<QFont> fonts{QToolTip::font(), menu->font(), box.font()};
+        for (QWidget* widget : form->findChildren<QWidget*>())
+            fonts << widget->font();
+        QStringList families{QString::fromUtf8(quintora::fontOf(quintora::FontRole::Normal).family)};
+        for (std::string_view family : quintora::fallbackFamilies)
+            families << QString::fromUtf8(family);
+        for (const QFont& font : fonts) {
+            const QFontInfo got(font);
+            QVERIFY2(families.contains(got.family()) && !got.fixedPitch(), qPrintable(got.family()));
+        }
+        // Where none of them is installed, a proportional family, even where
+        // the desktop's "sans-serif" is a fixed-pitch one.
+        const auto proportional = [](const QString& family) {
+            return family != "Sans Serif" && family != "Liberation Mono";
+        };
+        QCOMPARE(quintora::windowFontFamily({"Liberation Mono", "DejaVu Sans"}, proportional),
+                 QString("DejaVu Sans"));
     }
 
     void everyListShowsAllItsUnitsWhole() {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -12,7 +13,8 @@
 
 namespace quintora {
 
-QString windowFontFamily(const QStringList& installed) {
+QString windowFontFamily(const QStringList& installed,
+                         const std::function<bool(const QString&)>& proportional) {
     // The columns are sized for the narrow dialog font; the wide default sans
     // of some desktops would clip the unit names.
     std::vector<std::string_view> families{fontOf(FontRole::Normal).family};
@@ -23,13 +25,24 @@ QString windowFontFamily(const QStringList& installed) {
         if (installed.contains(name))
             return name;
     }
-    return QStringLiteral("Sans Serif"); // the font system's alias for the desktop's sans serif
+    // None of them: the font system's alias for the desktop's sans serif,
+    // unless it would give a fixed-pitch family, as it may on a minimal
+    // system with a single font package.
+    const QString desktop = QStringLiteral("Sans Serif");
+    if (proportional(desktop))
+        return desktop;
+    for (const QString& family : installed)
+        if (proportional(family))
+            return family;
+    return desktop;
 }
 
 void prepareApplication(QApplication& app, bool styleAsked) {
     // Looked up in the list of installed families: asking the font system
     // about a missing family costs more than building the whole window.
-    QFont font(windowFontFamily(QFontDatabase::families()));
+    QFont font(windowFontFamily(QFontDatabase::families(), [](const QString& family) {
+        return !QFontInfo(QFont(family)).fixedPitch();
+    }));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(fontOf(FontRole::Normal).points);
     QApplication::setFont(font);

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QApplication;
 
 namespace quintora {
@@ -15,8 +17,11 @@ namespace quintora {
 void prepareApplication(QApplication& app, bool styleAsked);
 
 // The family of the window's font: "MS Sans Serif", or where it is missing
-// the first of a few narrow sans serifs in `installed`, or else the desktop's
-// general sans serif; never a serif.
-QString windowFontFamily(const QStringList& installed);
+// the first of a few narrow sans serifs in `installed`, or else the first
+// family of `installed` that `proportional` accepts: never a fixed-pitch
+// family (a minimal system's "sans-serif" may be one), unless every installed
+// family is.
+QString windowFontFamily(const QStringList& installed,
+                         const std::function<bool(const QString&)>& proportional);
 
 } // namespace quintora
