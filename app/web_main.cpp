@@ -49,6 +49,12 @@ QUINTORA_EXPORT(copyResults) void copyResults(int which) {
     form->copyResults(static_cast<std::size_t>(which));
 }
 
+// Places the note beside the box at (`x`, `y`), `width` by `height` CSS
+// pixels, in a window drawn at `dpi`.
+QUINTORA_EXPORT(placeNote) void placeNote(int x, int y, int width, int height, int dpi) {
+    form->placeNote({x, y, width, height}, dpi);
+}
+
 // Whether a key pressed in a box presses "=": Enter (`enter` 1), or the key
 // that types `typed` (a code point, or 0 for none).
 QUINTORA_EXPORT(keyPressesEquals) int keyPressesEquals(int enter, int typed) {

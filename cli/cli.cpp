@@ -42,11 +42,14 @@ struct Failure {
 };
 
 // The message of a unit name that is none of the program's: the unit it
-// nearly names and its quantity's units, or every quantity's units.
+// nearly names and its quantity's units, the unit just outside the tables it
+// names, or every quantity's units.
 std::string unknownUnit(std::string_view name) {
     for (const Quantity& q : quantities)
         if (nearUnit(q.units, name))
             return texts::unitNotKnown(q, name) + "\n" + texts::unitsOf(q);
+    if (const OutsideUnit* outside = outsideUnit(name))
+        return texts::notInTheTables(*outside);
     std::string message = std::string(texts::unknownUnit) + ": " + std::string(name);
     for (const Quantity& q : quantities) {
         message += '\n';

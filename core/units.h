@@ -83,11 +83,48 @@ const Unit* QuintoraForça(Module1& m);
 const Unit* QuintoraMomento(Module1& m);
 const Unit* QuintoraTensao(Module1& m);
 
-// The unit of `table` that `name` nearly names, or null: the same name but
-// for the case of its letters, a superscript "²" for "2", "·", "*" or "×"
-// for ".", a missing ".", or blanks within it ("kN.m", "KNm", "kN·m" and
-// "kgf/cm²" nearly name "KN.m" and "Kgf/cm2"). It is only a suggestion:
-// names are compared exactly.
-const Unit* nearUnit(std::span<const Unit> table, std::string_view name);
+// The unit of `table` that `name` nearly names: the same name but for the
+// case of its letters, a superscript "²" or "³" for "2" or "3", "·", "*" or
+// "×" for ".", a missing ".", or blanks within it ("kN.m", "KNm", "kN·m" and
+// "kgf/cm²" nearly name "KN.m" and "Kgf/cm2"); or, as engineers write them
+// every day, the mass "kg" or "t" for the force "Kgf" or "Tf" ("kg/cm²",
+// "t.m", "kg" nearly name "Kgf/cm2", "Tf.m", "Kgf"), which `mass` then
+// names. It is only a suggestion: names are compared exactly.
+struct NearMiss {
+    const Unit* unit = nullptr;
+    std::string_view mass; // "kg" or "t" where the name writes a mass; else empty
+};
+NearMiss nearMiss(std::span<const Unit> table, std::string_view name);
+inline const Unit* nearUnit(std::span<const Unit> table, std::string_view name) {
+    return nearMiss(table, name).unit;
+}
+
+// Units just outside the tables, known by the same rule as a near miss
+// ("gpa", "kN/m³"), each with how to go on: the unit of the tables in which
+// to type its value, or else the other quantity it measures.
+struct OutsideUnit {
+    std::string_view name;     // as engineers write it
+    std::string_view relation; // "1 GPa = 1000 MPa"; empty for another quantity
+    std::string_view use;      // the unit to type it in ("MPa"), or what it measures
+};
+// clang-format off
+inline constexpr std::array<OutsideUnit, 14> outsideUnits{{
+    {"GPa",    "1 GPa = 1000 MPa",     "MPa"                           },
+    {"daN",    "1 daN = 10 N",         "N"                             },
+    {"daN.m",  "1 daN.m = 10 N.m",     "N.m"                           },
+    {"kN/m",   "", "carga por metro"   },
+    {"kgf/m",  "", "carga por metro"   },
+    {"tf/m",   "", "carga por metro"   },
+    {"N/m",    "", "carga por metro"   },
+    {"kg/m",   "", "carga por metro"   },
+    {"t/m",    "", "carga por metro"   },
+    {"kN/m3",  "", "peso específico"   },
+    {"kgf/m3", "", "peso específico"   },
+    {"tf/m3",  "", "peso específico"   },
+    {"N/m3",   "", "peso específico"   },
+    {"kg/m3",  "", "massa específica"  },
+}};
+// clang-format on
+const OutsideUnit* outsideUnit(std::string_view name);
 
 } // namespace quintora

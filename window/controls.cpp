@@ -182,16 +182,32 @@ namespace {
 constexpr int noteMargin = 120; // twips, as the columns' own
 } // namespace
 
-int noteWidth(int dpi) {
-    return twipsToPixels(clientWidth - 2 * noteMargin, dpi);
+std::array<PixelRect, 2> noteRooms(int dpi) {
+    const auto pixels = [dpi](int left, int top, int right, int bottom) {
+        const int x = twipsToPixels(left, dpi), y = twipsToPixels(top, dpi);
+        return PixelRect{x, y, twipsToPixels(right, dpi) - x, twipsToPixels(bottom, dpi) - y - 1};
+    };
+    const Quantity& force = quantities.front();
+    const Column& forceUnits = columns[1];
+    const int forceBottom = firstRowTop + rowHeight * force.rows();
+    const auto equals = std::find_if(std::begin(fixedControls), std::end(fixedControls),
+                                     [](const FixedControl& c) { return c.fixed == Fixed::Command1; });
+    return {pixels(noteMargin, 0, clientWidth - noteMargin, inputRowTop),
+            pixels(noteMargin, forceBottom, forceUnits.left + forceUnits.width, equals->top)};
 }
 
-PixelRect notePlace(const PixelRect& box, int width, int height, int dpi) {
-    const int left = twipsToPixels(noteMargin, dpi);
-    const int right = twipsToPixels(clientWidth - noteMargin, dpi);
-    const int x = std::max(left, std::min(box.x, right - width));
-    const int y = std::max(0, twipsToPixels(inputRowTop, dpi) - height - 1);
-    return {x, y, width, height};
+PixelRect notePlace(const PixelRect& box, const std::function<PixelSize(int width)>& wrapped,
+                    int dpi) {
+    const std::array<PixelRect, 2> rooms = noteRooms(dpi);
+    const PixelRect& band = rooms.front();
+    PixelSize size = wrapped(band.width);
+    if (size.height <= band.height) {
+        const int x = std::max(band.x, std::min(box.x, band.x + band.width - size.width));
+        return {x, band.y + band.height - size.height, size.width, size.height};
+    }
+    const PixelRect& under = rooms.back();
+    size = wrapped(under.width);
+    return {under.x, under.y, size.width, std::min(size.height, under.height)};
 }
 
 std::vector<const ControlRow*> tabOrder(const std::vector<ControlRow>& table) {

@@ -12,6 +12,7 @@
 #include "window/look.h"
 
 #include <array>
+#include <functional>
 
 #include <string>
 #include <string_view>
@@ -104,13 +105,24 @@ std::string_view nameOf(Control control);
 std::string_view nameOf(Fixed fixed);
 std::string nameOf(Control control, int index);
 
-// The note that says why the box with the focus looks as it does stands in
-// the band of the headings, above the input row, from the box's left edge
-// but within the client area, so that it covers no box of any column, and
-// moves with the window. It is wrapped to noteWidth(dpi); `width` and
-// `height` are its size once wrapped, in pixels at `dpi`.
-int noteWidth(int dpi);
-PixelRect notePlace(const PixelRect& box, int width, int height, int dpi);
+struct PixelSize {
+    int width, height;
+};
+
+// The rooms where a note may stand and cover no box, in pixels at `dpi`:
+// the band of the headings above the input row, across the window within
+// its margins; then the empty room under the force column, between its last
+// row and "=".
+std::array<PixelRect, 2> noteRooms(int dpi);
+
+// Where a note beside `box` stands (the reason of the box with the focus,
+// or why a copy was refused): in the first room where it fits once wrapped
+// to the room's width, from the box's left edge but within the room, at the
+// foot of the band; else at the top of the last room, cut to its height.
+// `wrapped(width)` measures the note anew, wrapped to at most `width`
+// pixels. It moves with the window, and lets clicks pass to what it covers.
+PixelRect notePlace(const PixelRect& box, const std::function<PixelSize(int width)>& wrapped,
+                    int dpi);
 
 // Twips (never negative) to pixels at `dpi`, rounded to the nearest, a half
 // up.

@@ -63,12 +63,23 @@ std::string tryHelp(std::string_view program) {
 }
 
 std::string unitNotKnown(const Quantity& quantity, std::string_view name) {
-    if (const Unit* nearly = nearUnit(quantity.units, name))
+    if (const NearMiss nearly = nearMiss(quantity.units, name); nearly.unit)
         return std::string(unknownUnit) + ": " + std::string(name) + ". Quis dizer " +
-               std::string(nearly->name) + "?";
+               std::string(nearly.unit->name) + "?" +
+               (nearly.mass.empty() ? "" : " (" + std::string(nearly.mass) + " é massa)");
     if (const Quantity* other = quantityWithUnit(name))
         return unitOf(name, *other);
+    if (const OutsideUnit* outside = outsideUnit(name))
+        return notInTheTables(*outside);
     return std::string(unknownUnit);
+}
+
+std::string notInTheTables(const OutsideUnit& unit) {
+    const std::string name(unit.name);
+    if (unit.relation.empty())
+        return name + " é " + std::string(unit.use) + ", outra grandeza, que o programa não converte";
+    return name + " não está na lista: " + std::string(unit.relation) + "; digite o valor em " +
+           std::string(unit.use);
 }
 
 std::string pastedFirstOf(int lines, int cells) {

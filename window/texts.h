@@ -72,9 +72,14 @@ inline constexpr std::string_view selectAll = "Selecionar &tudo";
 std::string_view heading(const Quantity& quantity);
 
 // Why a unit name is not one of `quantity`'s: the unit it nearly names
-// ("Unidade desconhecida: kN.m. Quis dizer KN.m?"), the quantity it is a
-// unit of ("KN é unidade de força"), or "Unidade desconhecida".
+// ("Unidade desconhecida: kN.m. Quis dizer KN.m?", and "(kg é massa)" after
+// a mass), the quantity it is a unit of ("KN é unidade de força"), the unit
+// just outside the tables it names (notInTheTables), or "Unidade
+// desconhecida". The window and quintora-cli give the same texts.
 std::string unitNotKnown(const Quantity& quantity, std::string_view name);
+// "GPa não está na lista: 1 GPa = 1000 MPa; digite o valor em MPa", or
+// "kN/m é carga por metro, outra grandeza, que o programa não converte".
+std::string notInTheTables(const OutsideUnit& unit);
 
 // The mark of a box into which only the first of several lines or cells was
 // pasted: "Colado: só a primeira de 3 linhas".

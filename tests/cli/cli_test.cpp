@@ -1,6 +1,7 @@
 // quintora-cli's reading of its command line and of standard input, and its
 // answers and exit codes, for every platform it builds on.
 #include "cli/cli.h"
+#include "window/plain_view.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,28 @@ TEST(QuintoraCli, AnswersScriptsAndSaysWhyNot) {
         EXPECT_EQ(status, c.status) << shown;
         EXPECT_EQ(io.out_, c.out) << shown;
         EXPECT_EQ(io.err_.substr(0, c.err.size()), c.err) << shown << ": " << io.err_;
+    }
+}
+
+TEST(QuintoraCli, GivesTheWindowsReasonForAUnitItDoesNotKnow) {
+    for (const Control selector : {Control::Combo1, Control::Combo2, Control::Combo3}) {
+        for (const std::string_view name : {"kg", "t.m", "kg/cm²", "GPa", "daN", "kN/m", "KN"}) {
+            PlainView view;
+            Form2Logic window(view, '.');
+            window.load();
+            view.setText({selector, 0}, name);
+            window.edited({selector, 0});
+            window.convert();
+            const Look& look = window.look({selector, 0});
+            const std::string& reason = look.toolTip;
+            if (look.background != Tint::Mark || reason == "Unidade desconhecida")
+                continue; // a unit of this quantity; or nothing to say but its list
+            const std::string_view target = quantityOf(selector).units.front().name;
+            Strings io("");
+            run(readArguments(std::vector<std::string_view>{"1", name, target}, '.', true), io, io);
+            const std::string said = io.err_.substr(0, io.err_.find('\n'));
+            EXPECT_NE(said.find(reason), said.npos) << name << ": " << said << " / " << reason;
+        }
     }
 }
 

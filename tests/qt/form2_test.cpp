@@ -90,6 +90,15 @@ QString textOf(QWidget* w) {
     return "?";
 }
 
+// A note lies within the window and over no box.
+void coversNoBox(const QWidget* note) {
+    const QWidget* window = note->parentWidget();
+    QVERIFY(window->rect().contains(note->geometry()));
+    for (auto* box : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box))
+            QVERIFY2(!box->geometry().intersects(note->geometry()), qPrintable(box->objectName()));
+}
+
 void typeInto(QWidget* w, const QString& text) {
     QLineEdit* edit = qobject_cast<QLineEdit*>(w);
     if (!edit)
@@ -229,13 +238,30 @@ private slots:
         auto* note = form->findChild<QLabel*>("note");
         QTRY_VERIFY(note->isVisible());
         QCOMPARE(note->text(), QString("Unidade desconhecida: kgf/cm². Quis dizer Kgf/cm2?"));
-        QVERIFY(form->rect().contains(note->geometry()));
-        for (auto* box : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box))
-                QVERIFY2(!box->geometry().intersects(note->geometry()),
-                         qPrintable(box->objectName()));
+        coversNoBox(note);
         form->Text1[0]->setFocus();
         QTRY_VERIFY(!note->isVisible());
+    }
+
+    void aRefusedCopysNoteLetsAClickAndTypingReachTheBoxUnderIt() {
+        // A short note first: the next one is measured afresh.
+        typeInto(form->Combo1, "x");
+        form->Command1->click();
+        form->Combo1->lineEdit()->setFocus();
+        auto* note = form->findChild<QLabel*>("note");
+        QTRY_VERIFY(note->isVisible());
+        typeInto(form->Combo1, "Kgf");
+        form->Text3[2]->setFocus();
+        QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(note->isVisible());
+        QCOMPARE(note->text(), QString("Copiar todos os resultados (desatualizados: aperte =)"));
+        coversNoBox(note);
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                          form->Text3[0]->geometry().center());
+        QVERIFY(!note->isVisible());
+        QTest::keyClick(form->windowHandle(), Qt::Key_7);
+        QCOMPARE(form->Text3[0]->text(), QString("17"));
+        QCOMPARE(form->Text3[2]->text(), QString("0.1"));
     }
 
     void equalsGivesTheThirtyOneTexts() {

@@ -10,6 +10,7 @@ import os
 import sys
 import unittest
 
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
@@ -76,6 +77,24 @@ class Page(unittest.TestCase):
         self.assertEqual(self.box("Text4(3)").get_attribute("data-tint"), "mark")
         self.assertEqual(self.box("Text4(3)").get_attribute("title"), "Unidade desconhecida")
         self.assertEqual(self.box("focus-reason").text, "Unidade desconhecida")  # has the focus
+
+    def test_a_note_covers_no_box_and_a_click_and_typing_reach_the_box_under_it(self):
+        self.open()
+        self.box("Command1").click()
+        self.type_into("Combo3", "kg/cm²")
+        self.box("Command1").click()
+        self.box("Combo3").click()
+        note = self.box("focus-reason")
+        self.assertEqual(note.text, "Unidade desconhecida: kg/cm². Quis dizer Kgf/cm2? (kg é massa)")
+        over = self.driver.execute_script("""
+            const note = arguments[0].getBoundingClientRect();
+            return [...document.querySelectorAll('#Form2 input')].filter(box => {
+              const r = box.getBoundingClientRect();
+              return r.left < note.right && note.left < r.right && r.top < note.bottom && note.top < r.bottom;
+            }).map(box => box.id);""", note)
+        self.assertEqual(over, [])
+        ActionChains(self.driver).move_to_element(self.box("Text3(0)")).click().send_keys("7").perform()
+        self.assertEqual(self.box("Text3(0)").get_attribute("value"), "17")
 
     def test_an_overflow_is_reported_in_a_dialog_and_the_page_goes_on(self):
         self.open()

@@ -4,7 +4,7 @@
 # KN.m, an unknown unit marked with its row empty, an overflow message that
 # is dismissed while the program goes on and the note of the marked box, a
 # pasted column of cells, a unit list opened and closed, all results copied,
-# "Sai", Alt+F4 and the close box ending it with status 0, and a file
+# a click and typing after a refused copy reaching their box, "Sai", Alt+F4 and the close box ending it with status 0, and a file
 # dropped on it that still opens the window.
 # Usage: end_to_end.sh QUINTORA_EXE WINDOW_FACTS
 set -euo pipefail
@@ -121,6 +121,16 @@ grep -qx "text/html" <<<"$targets" || fail "no HTML on the clipboard: $targets"
 expect "all results" "$(timeout 5 xclip -o -selection clipboard | head -2 | tr '\t\n' ' |')" \
     "Força: -2 KN|-200 Kgf|"
 
+# The note of a refused copy lets a click and typing reach the box under it.
+replace 'Text3(0)' "25" # the results are now out of date
+click 'Text3(2)'
+xdotool key --clearmodifiers ctrl+shift+c
+sleep 0.3
+click 'Text3(0)'
+xdotool key --clearmodifiers End 7
+expect "typing after a refused copy" "$(read_box 'Text3(0)')" "257"
+expect "the box that had the focus" "$(read_box 'Text3(2)')" "250000"
+
 click Command2 # Sai
 ended "Sai"
 start "$exe"
@@ -144,4 +154,4 @@ eval "$(xdotool getwindowgeometry --shell "$shown")"
 xdotool windowfocus --sync "$shown" key --clearmodifiers alt+F4
 for _ in $(seq 50); do xdotool search --onlyvisible --name "$caption_pattern" >/dev/null 2>&1 || break; sleep 0.2; done
 echo "end to end under Wine: initial texts, the 31 results, 25 KN.m, an unknown unit, an overflow" \
-    "message, its note, a paste, a unit list, a copy, Sai, Alt+F4, the close box and a dropped file"
+    "message, its note, a paste, a unit list, a copy, a refused copy, Sai, Alt+F4, the close box and a dropped file"

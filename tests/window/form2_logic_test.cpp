@@ -155,7 +155,7 @@ TEST(Form2Logic, APointBeforeThreeDigitsIsMarkedUnderADecimalComma) {
     EXPECT_EQ(portuguese.look(Control::Text1, 0), Look{});
 }
 
-TEST(Form2Logic, AUnitNameThatNearlyMatchesSaysWhichUnitWasMeant) {
+TEST(Form2Logic, AUnitNameThatNearlyMatchesOrLiesOutsideSaysHowToGoOn) {
     struct Case {
         Control control;
         const char* typed;
@@ -171,15 +171,28 @@ TEST(Form2Logic, AUnitNameThatNearlyMatchesSaysWhichUnitWasMeant) {
              {Control::Combo3,     "N/mm²",   "Unidade desconhecida: N/mm². Quis dizer N/mm2?"},
              {Control::Combo3,     "kPa",     "Unidade desconhecida: kPa. Quis dizer KPa?"},
              {Control::Combo1,     "tf",      "Unidade desconhecida: tf. Quis dizer Tf?"},
+             {Control::Combo3,     "kg/cm²",  "Unidade desconhecida: kg/cm². Quis dizer Kgf/cm2? (kg é massa)"},
+             {Control::Combo3,     "kg/cm2",  "Unidade desconhecida: kg/cm2. Quis dizer Kgf/cm2? (kg é massa)"},
+             {Control::Combo3,     "t/m²",    "Unidade desconhecida: t/m². Quis dizer Tf/m2? (t é massa)"},
+             {Control::Combo2,     "t.m",     "Unidade desconhecida: t.m. Quis dizer Tf.m? (t é massa)"},
+             {Control::Combo2,     "tm",      "Unidade desconhecida: tm. Quis dizer Tf.m? (t é massa)"},
+             {Control::Combo2,     "kgm",     "Unidade desconhecida: kgm. Quis dizer Kgf.m? (kg é massa)"},
+             {Control::Combo1,     "kg",      "Unidade desconhecida: kg. Quis dizer Kgf? (kg é massa)"},
+             {Control::Text2,      "t",       "Unidade desconhecida: t. Quis dizer Tf? (t é massa)"},
+             {Control::Combo3,     "GPa",     "GPa não está na lista: 1 GPa = 1000 MPa; digite o valor em MPa"},
+             {Control::Combo1,     "dan",     "daN não está na lista: 1 daN = 10 N; digite o valor em N"},
+             {Control::Combo2,     "kN/m",    "kN/m é carga por metro, outra grandeza, que o programa não converte"},
+             {Control::Combo3,     "kN/m³",   "kN/m3 é peso específico, outra grandeza, que o programa não converte"},
              {Control::Combo2,     "KN",      "KN é unidade de força"},
              {Control::Text6,      "Kgf.m",   "Kgf.m é unidade de momento"},
              {Control::Combo2,     "lbf.ft",  "Unidade desconhecida"},
          }) {
         // clang-format on
         Window w;
-        w.type(c.control, c.control == Control::Text6 ? 2 : 0, c.typed);
+        const int index = c.control == Control::Text6 || c.control == Control::Text2 ? 2 : 0;
+        w.type(c.control, index, c.typed);
         w.logic.convert();
-        const Look& look = w.look(c.control, c.control == Control::Text6 ? 2 : 0);
+        const Look& look = w.look(c.control, index);
         EXPECT_EQ(look.background, Tint::Mark) << c.typed;
         EXPECT_EQ(look.toolTip, c.reason) << c.typed;
     }

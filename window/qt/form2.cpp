@@ -1,6 +1,7 @@
 #include "window/qt/form2.h"
 
 #include "window/qt/icon_data.h"
+#include "window/qt/note.h"
 #include "window/texts.h"
 
 #include <QAbstractItemView>
@@ -204,15 +205,7 @@ Form2::Form2(QWidget* parent)
     setWindowIcon(windowIcon16());
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     createControls();
-    note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("note"));
-    note_->setWordWrap(true);
-    note_->setFrameShape(QFrame::Box);
-    note_->setMargin(2);
-    note_->setForegroundRole(QPalette::ToolTipText);
-    note_->setBackgroundRole(QPalette::ToolTipBase);
-    note_->setAutoFillBackground(true);
-    note_->hide();
+    note_ = new Note(this);
     // The platform's Quit (Ctrl+Q on Linux desktops) ends the program like "Sai".
     auto* quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &Form2::Command2_Click);
@@ -353,24 +346,8 @@ void Selector::showPopup() {
         setEditText(typed);
 }
 
-// The note beside a box that needs a look, or none for an empty text: a
-// child of the window, so that it moves with it and never covers what it
-// explains.
 void Form2::showNote(QWidget* box, const QString& text) {
-    if (text.isEmpty() || !box) {
-        note_->hide();
-        return;
-    }
-    note_->setText(text);
-    const int wrap = noteWidth(96);
-    note_->setFixedWidth(std::min(wrap, note_->sizeHint().width()));
-    const int height = note_->heightForWidth(note_->width());
-    const QPoint at = box->mapTo(this, QPoint(0, 0));
-    const PixelRect place =
-        notePlace({at.x(), at.y(), box->width(), box->height()}, note_->width(), height, 96);
-    note_->setGeometry(place.x, place.y, place.width, place.height);
-    note_->raise();
-    note_->show();
+    note_->showFor(box, text);
 }
 
 std::optional<Field> Form2::fieldOf(const QObject* edit) const {
@@ -393,7 +370,7 @@ void Form2::pasteInto(QLineEdit* edit, Field f, const QString& text) {
 
 void Form2::copyResults(std::size_t which) {
     if (!logic_->copyState(which).enabled) {
-        showNote(QApplication::focusWidget(), qstring(logic_->copyLabel(which)));
+        note_->showFor(QApplication::focusWidget(), qstring(logic_->copyLabel(which)), true);
         return;
     }
     const ResultsTable table = logic_->copyResults(which);

@@ -12,8 +12,7 @@
 //  4. high contrast: left out: Qt on Linux reports no such mode; a
 //     high-contrast theme's palette gets the tints, with texts chosen to
 //     stand out on them;
-//  5. reasons: setToolTip, setAccessibleDescription, and a note (a QLabel
-//     child of the window) where notePlace puts it;
+//  5. reasons: setToolTip, setAccessibleDescription, and a Note;
 //  6. names: setAccessibleName, also on each selector's edit field;
 //  7. separator: QLocale's decimal point;
 //  8. keys: an event filter on every box, and the window's Enter; Ctrl+C
@@ -44,6 +43,8 @@ class QPushButton;
 class QStyle;
 
 namespace quintora {
+
+class Note;
 
 QColor qcolor(Rgb rgb);
 Rgb rgbOf(const QColor& colour);
@@ -107,7 +108,7 @@ private:
 
     std::unique_ptr<View> view_;
     std::unique_ptr<Form2Logic> logic_;
-    QLabel* note_ = nullptr;
+    Note* note_ = nullptr;
 };
 
 } // namespace quintora

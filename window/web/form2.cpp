@@ -33,6 +33,10 @@ void pageSetClipboard(const char* text, int textLength, const char* html, int ht
 // Whether the copy button of quantity number `which` (3: all) copies, and
 // what it says.
 QUINTORA_PAGE(setCopy) void pageSetCopy(int which, int enabled, const char* label, int length);
+// The size of the note wrapped to at most `room` CSS pixels, as
+// width * 65536 + height; then where it stands.
+QUINTORA_PAGE(noteSize) int pageNoteSize(int room);
+QUINTORA_PAGE(placeNote) void pagePlaceNote(int x, int y, int width, int height);
 }
 
 namespace quintora {
@@ -123,6 +127,17 @@ void Form2::copyResults(std::size_t which) {
     const ResultsTable table = logic_->copyResults(which);
     pageSetClipboard(table.text.data(), static_cast<int>(table.text.size()), table.html.data(),
                      static_cast<int>(table.html.size()));
+}
+
+void Form2::placeNote(const PixelRect& box, int dpi) {
+    const PixelRect place = notePlace(
+        box,
+        [](int room) {
+            const int size = pageNoteSize(room);
+            return PixelSize{size / 65536, size % 65536};
+        },
+        dpi);
+    pagePlaceNote(place.x, place.y, place.width, place.height);
 }
 
 void Form2::tellReasons() {

@@ -16,7 +16,7 @@
 //     colours;
 //  5. reasons: title attributes, each quantity's reason line (setReason),
 //     which describes its marked and greyed boxes for screen readers and is
-//     shown on a phone, and the note beside the focused box;
+//     shown on a phone, and the note beside the focused box (placeNote);
 //  6. names: aria-label attributes;
 //  7. separator: the browser language's, handed to setSeparator() before
 //     the first conversion, as the browser takes long to tell it;
@@ -60,6 +60,9 @@ public:
     // The page has its touch layout, whose keypad says "Ir", or not.
     void setTouch(bool touch);
     void setSeparator(char separator) { logic_->setDecimalSeparator(separator); }
+    // Places the note beside `box` (notePlace), in CSS pixels of a window
+    // drawn at `dpi`; the page measures it.
+    void placeNote(const PixelRect& box, int dpi);
 
 private:
     class View;

@@ -98,7 +98,7 @@ void Form2::setClipboard(std::string_view text, std::string_view html) {
 
 void Form2::copyResults(std::size_t which) {
     if (!logic_->copyState(which).enabled) {
-        showNote(GetFocus(), widen(logic_->copyLabel(which)));
+        showNote(GetFocus(), widen(logic_->copyLabel(which)), true);
         return;
     }
     const ResultsTable table = logic_->copyResults(which);

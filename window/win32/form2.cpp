@@ -333,6 +333,13 @@ void Form2::Command2_Click() {
 }
 
 bool Form2::takeKey(const MSG& message) {
+    const UINT press = message.message;
+    if ((press == WM_KEYDOWN || press == WM_SYSKEYDOWN || press == WM_LBUTTONDOWN ||
+         press == WM_RBUTTONDOWN || press == WM_MBUTTONDOWN) &&
+        noteUntilInput_ && (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+        noteUntilInput_ = false; // a refused copy's note goes at the next click or key
+        ShowWindow(note_, SW_HIDE);
+    }
     if (!isEditControl(message.hwnd) || !IsChild(window_, message.hwnd))
         return false;
     if (message.message == WM_CHAR &&

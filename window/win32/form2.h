@@ -66,7 +66,8 @@ public:
     void show(int showCommand);
     // The window's own keys, taken before the dialog keys of the message
     // loop: "=" in a box presses "=", Ctrl+A selects the whole box. Returns
-    // true when it took the message.
+    // true when it took the message. A click or key anywhere in the window
+    // first hides a refused copy's note.
     bool takeKey(const MSG& message);
 
     void Command1_Click();
@@ -92,7 +93,9 @@ private:
     std::vector<HWND> spokenWindows(const Placed& p) const;
     void describe(HWND control, const std::wstring& reason);
     void showFocusReason(HWND control);
-    void showNote(HWND control, const std::wstring& text);
+    // The note beside a control, or none for an empty text; until the next
+    // click or key when `untilInput`.
+    void showNote(HWND control, const std::wstring& text, bool untilInput = false);
     static LRESULT CALLBACK noteProcedure(HWND note, UINT message, WPARAM wParam, LPARAM lParam);
     void createNote();
     // The clipboard and the unit lists (clipboard.cpp).
@@ -123,6 +126,7 @@ private:
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     HWND note_ = nullptr; // the reason of the box with the focus
+    bool noteUntilInput_ = false; // the note says why a copy was refused
     IAccPropServices* accessibility_ = nullptr;
     bool highContrast_ = false;
     std::array<HICON, 2> icons_{}; // big and small, at the window's dpi

@@ -113,10 +113,10 @@ void Form2::showFocusReason(HWND control) {
     showNote(control, shown ? widen(logic_->look(p->row->field()).toolTip) : std::wstring());
 }
 
-// The note beside a control, or none for an empty text.
-void Form2::showNote(HWND control, const std::wstring& text) {
+void Form2::showNote(HWND control, const std::wstring& text, bool untilInput) {
     if (!note_)
         return;
+    noteUntilInput_ = untilInput;
     const Placed* p = control ? placedOf(control) : nullptr;
     if (!p && control)
         p = placedOf(GetParent(control)); // the edit field of a selector
@@ -127,18 +127,22 @@ void Form2::showNote(HWND control, const std::wstring& text) {
     SetWindowTextW(note_, text.c_str());
     const int dpi = static_cast<int>(dpi_);
     const int padding = MulDiv(notePadding, dpi, USER_DEFAULT_SCREEN_DPI);
-    RECT wrapped{0, 0, noteWidth(dpi) - 2 * padding - 2, 0};
+    const int frame = 2 * padding + 2;
     HDC dc = GetDC(note_);
     HGDIOBJ old = SelectObject(dc, fonts_[static_cast<std::size_t>(FontRole::Normal)]);
-    DrawTextW(dc, text.c_str(), -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(note_, dc);
+    // Measured afresh from its own text, wrapped to the room it is offered.
+    const auto wrapped = [&](int room) {
+        RECT area{0, 0, room - frame, 0};
+        DrawTextW(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        return PixelSize{static_cast<int>(area.right) + frame, static_cast<int>(area.bottom) + frame};
+    };
     RECT box{};
     GetWindowRect(p->hwnd, &box);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&box), 2);
-    const PixelRect place =
-        notePlace({box.left, box.top, box.right - box.left, box.bottom - box.top},
-                  wrapped.right + 2 * padding + 2, wrapped.bottom + 2 * padding + 2, dpi);
+    const PixelRect place = notePlace(
+        {box.left, box.top, box.right - box.left, box.bottom - box.top}, wrapped, dpi);
+    SelectObject(dc, old);
+    ReleaseDC(note_, dc);
     SendMessageW(toolTips_, TTM_POP, 0, 0); // one tooltip at a time
     SetWindowPos(note_, HWND_TOP, place.x, place.y, place.width, place.height,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -146,8 +150,10 @@ void Form2::showNote(HWND control, const std::wstring& text) {
 }
 
 // The note draws itself: the system's colours of a tooltip, a border and
-// its text wrapped within.
+// its text wrapped within. It takes no click.
 LRESULT CALLBACK Form2::noteProcedure(HWND note, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCHITTEST)
+        return HTTRANSPARENT; // a click goes to what lies under the note
     if (message != WM_PAINT)
         return DefWindowProcW(note, message, wParam, lParam);
     auto* form = reinterpret_cast<Form2*>(GetWindowLongPtrW(GetParent(note), GWLP_USERDATA));
