@@ -19,6 +19,9 @@ if [ ! -d "$root/etc" ]; then
         "deb http://deb.debian.org/debian-security bookworm-security main"
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# Every installed system names localhost in /etc/hosts, where the browser
+# tests reach their driver; a root made by mmdebstrap has no such file.
+[ -f "$root/etc/hosts" ] || printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost\n' >"$root/etc/hosts"
 for fs in proc sys dev dev/pts dev/shm; do
     mountpoint -q "$root/$fs" || mount --bind "/$fs" "$root/$fs"
 done
