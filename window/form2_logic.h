@@ -62,33 +62,10 @@ struct CopyState {
     std::string_view why; // "desatualizados: aperte ="
 };
 
-// What every front end does itself, around Form2Logic and its FormView.
-// Each front end's header marks every duty against this list: how it does
-// it, or that it leaves it out, and why.
-//  1. controls: makes every row of controlTable() at its twips scaled to the
-//     screen, in its font (fontOf), with its text;
-//  2. focus: chains the controls in tabOrder(), the first holding the focus
-//     when the window first shows;
-//  3. looks: draws each field as paintOf() says, in the system's colours;
-//  4. high contrast: hands paintOf() the system's high-contrast mode;
-//  5. reasons: shows a field's look.toolTip as its tooltip, as its
-//     description for screen readers, and beside it while it has the focus
-//     (needsAttention);
-//  6. names: gives each control its accessibleName;
-//  7. separator: hands Form2Logic decimalSeparatorOf() the user's locale;
-//  8. keys: Enter, and "=" typed in a box, press "=" (pressesEquals);
-//     Ctrl+C with nothing selected copies the whole box; Ctrl+Shift+C
-//     copies all results;
-//  9. edits: calls edited() on every change the user makes to a field; a
-//     paste puts in pasteOf()'s text alone, then calls pasted();
-// 10. ending: "Sai", the close box and the platform's own way end the
-//     program with status 0;
-// 11. errors: shows showError()'s message, modally;
-// 12. copies: each box's menu, after the toolkit's own entries, copies its
-//     quantity's results and all results (copyLabel, copyState,
-//     copyResults), as plain text and HTML together;
-// 13. unit lists: a list opens on the entry listRowFor() gives, and
-//     closing it without a pick keeps the typed text.
+// What every front end does itself, around Form2Logic and its FormView
+// (controls, focus, looks, reasons, keys, pastes, copies, unit lists,
+// ending, the error message), is what the table of scenarios
+// tests/scenarios.txt asks of it, run through each toolkit.
 class FormView {
 public:
     virtual ~FormView() = default;

@@ -206,9 +206,15 @@ Form2::Form2(QWidget* parent)
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     createControls();
     note_ = new Note(this);
-    // The platform's Quit (Ctrl+Q on Linux desktops) ends the program like "Sai".
-    auto* quit = new QShortcut(QKeySequence::Quit, this);
-    connect(quit, &QShortcut::activated, this, &Form2::Command2_Click);
+    // Ctrl+Q ends the program like "Sai", as on Linux desktops, also where
+    // the platform names no Quit key; and so does the platform's own Quit.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    for (const QKeySequence& keys : quitKeys) {
+        auto* quit = new QShortcut(keys, this);
+        connect(quit, &QShortcut::activated, this, &Form2::Command2_Click);
+    }
     auto* copyAll = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copyAll, &QShortcut::activated, this, [this] { copyResults(allResults); });
     Form_Load();

@@ -4,26 +4,8 @@
 //
 // Form2 creates its controls from the window's control table and offers them
 // to Form2Logic as a FormView; the logic decides what "=" writes and how
-// each box looks, Form2 only draws it. The duties of a front end
-// (window/form2_logic.h), as Form2 does them:
-//  1. controls: at 96 dpi in device-independent pixels, which Qt scales;
-//  2. focus: setTabOrder, "=" first;
-//  3. looks: the Base and Text roles of a copy of the palette;
-//  4. high contrast: left out: Qt on Linux reports no such mode; a
-//     high-contrast theme's palette gets the tints, with texts chosen to
-//     stand out on them;
-//  5. reasons: setToolTip, setAccessibleDescription, and a Note;
-//  6. names: setAccessibleName, also on each selector's edit field;
-//  7. separator: QLocale's decimal point;
-//  8. keys: an event filter on every box, and the window's Enter; Ctrl+C
-//     and Ctrl+Shift+C (a QShortcut) there too;
-//  9. edits: textEdited and editTextChanged; pastes (keys, menu, middle
-//     click, drops) in the event filter;
-// 10. ending: "Sai", the close box and Ctrl+Q (QKeySequence::Quit);
-// 11. errors: a QMessageBox;
-// 12. copies: Qt's own menu of a box, its "Copiar" and "Colar" taken over,
-//     then the copies of results, as QMimeData's text and HTML;
-// 13. unit lists: Selector::showPopup.
+// each box looks, Form2 only draws it, as tests/scenarios.txt asks of every
+// front end.
 #pragma once
 
 #include "window/control_set.h"

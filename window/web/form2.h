@@ -3,35 +3,10 @@
 // WebAssembly module, moving texts between the page and Form2Logic.
 //
 // Fields are numbered by fieldNumber(); the page marks each of its boxes and
-// selectors with that number. The duties of a front end
-// (window/form2_logic.h), as the page and its script do them:
-//  1. controls: make_page writes them from the table, at their twips on a
-//     wide screen, scaled so that every target is 24 px or more, and in a
-//     touch layout on a touch screen or a narrow or low one;
-//  2. focus: on the wide layout the script walks the window's tab order
-//     (data-tab), on the touch layout the page's own, and "=" has
-//     autofocus;
-//  3. looks: the stylesheet's colours, from paintOf, by each box's tint;
-//  4. high contrast: the stylesheet's forced-colors rules, in the system's
-//     colours;
-//  5. reasons: title attributes, each quantity's reason line (setReason),
-//     which describes its marked and greyed boxes for screen readers and is
-//     shown on a phone, and the note beside the focused box (placeNote);
-//  6. names: aria-label attributes;
-//  7. separator: the browser language's, handed to setSeparator() before
-//     the first conversion, as the browser takes long to tell it;
-//  8. keys: a keydown listener, which keyPressesEquals answers; Ctrl+C
-//     with nothing selected, and Ctrl+Shift+C, in the page's
-//     keydown and copy listeners;
-//  9. edits: an input listener, and the unit lists' change; a paste
-//     listener, which hands the pasted text to pasted();
-// 10. ending: "Sai" closes the page where the browser allows it, else says
-//     the program ended; a browser tab has no close box of the page's own;
-// 11. errors: a modal dialog;
-// 12. copies: the desktop layout keeps the browser's own menu and has a
-//     "Copiar todos os resultados" button under the window; on a phone each
-//     group has its "Copiar" button (setCopy), which says "Copiado";
-// 13. unit lists: the page's list always shows the unit typed.
+// selectors with that number. The page does what tests/scenarios.txt asks
+// of every front end, in its desktop layout; on a touch screen, or a narrow
+// or low one, make_page's touch layout has a value and its unit in one row
+// and a "Copiar" button and a reason line for each group.
 #pragma once
 
 #include "window/form2_logic.h"

@@ -3,30 +3,8 @@
 // from the window's control table, at its twips scaled to the monitor's dpi.
 //
 // Form2 offers its controls to Form2Logic as a FormView; the logic decides
-// what "=" writes and how each box looks, Form2 only draws it. The duties
-// of a front end (window/form2_logic.h), as Form2 does them:
-//  1. controls: EDIT, COMBOBOX, BUTTON and STATIC at the monitor's dpi,
-//     scaled again on WM_DPICHANGED;
-//  2. focus: the controls are made in tab order, which the dialog keys of
-//     IsDialogMessage follow;
-//  3. looks: WM_CTLCOLOREDIT;
-//  4. high contrast: SPI_GETHIGHCONTRAST, read again on WM_SETTINGCHANGE;
-//  5. reasons: a tooltip control, PROPID_ACC_DESCRIPTION with
-//     EVENT_OBJECT_DESCRIPTIONCHANGE, and a note, a child window, where
-//     notePlace puts it;
-//  6. names: PROPID_ACC_NAME, also on each selector's edit field;
-//  7. separator: LOCALE_SDECIMAL of the user's locale;
-//  8. keys: Enter presses the default button (DM_GETDEFID), "=" is taken
-//     before a box types it (takeKey), Ctrl+A selects a box's text and
-//     Ctrl+Shift+C copies all results; WM_COPY of a box with nothing
-//     selected takes it whole;
-//  9. edits: EN_CHANGE, CBN_EDITCHANGE and CBN_SELCHANGE; WM_PASTE;
-// 10. ending: "Sai", the close box and Alt+F4; no Ctrl+Q, as Alt+F4 is
-//     Windows' own way;
-// 11. errors: a MessageBox;
-// 12. copies: a menu of the box's own, as Windows' edit menu has it, then
-//     the copies of results, as CF_UNICODETEXT and "HTML Format";
-// 13. unit lists: CBN_DROPDOWN, CBN_SELENDOK and CBN_SELENDCANCEL.
+// what "=" writes and how each box looks, Form2 only draws it, as
+// tests/scenarios.txt asks of every front end.
 #pragma once
 
 #include "window/control_set.h"
