@@ -4,34 +4,21 @@
 #include "window/qt/note.h"
 #include "window/texts.h"
 
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
-#include <QClipboard>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDropEvent>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QMouseEvent>
 #include <QPixmap>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyleOptionComplex>
 #include <QStyleOptionFrame>
 
-#include <algorithm>
 #include <limits>
 
 namespace quintora {
@@ -50,57 +37,6 @@ QString qstring(std::string_view text) {
 }
 
 namespace {
-
-// The selectors are narrow: a slimmer drop-down arrow leaves their edit
-// field room for the longest unit name, "Kgf/mm2".
-class SlimArrowStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                         const QWidget* widget) const override {
-        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
-        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
-            return rect;
-        const int arrow =
-            QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget).width();
-        const int spare = std::max(0, arrow - slimArrow);
-        if (part == SC_ComboBoxArrow)
-            rect.setLeft(rect.left() + spare);
-        else
-            rect.setRight(rect.right() + spare);
-        return rect;
-    }
-
-private:
-    static constexpr int slimArrow = 14;
-};
-
-// Qt names an editable combo box after its text on some platforms; a screen
-// reader must hear which selector it is, and the unit as its value.
-class SelectorAccessible : public QAccessibleWidget {
-public:
-    explicit SelectorAccessible(Selector* combo)
-        : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-    QString text(QAccessible::Text kind) const override {
-        auto* combo = static_cast<QComboBox*>(widget());
-        switch (kind) {
-        case QAccessible::Name:
-            return combo->accessibleName();
-        case QAccessible::Value:
-            return combo->currentText();
-        case QAccessible::Description:
-            return combo->toolTip();
-        default:
-            return QAccessibleWidget::text(kind);
-        }
-    }
-};
-
-QAccessibleInterface* selectorAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String(Selector::staticMetaObject.className()))
-        return new SelectorAccessible(static_cast<Selector*>(object));
-    return nullptr;
-}
 
 // The icon is built from its pixels: decoding an image file at start costs
 // more than the rest of the window.
@@ -126,14 +62,6 @@ SystemColours systemColours(const QWidget* widget) {
     const auto rgb = [&standard](QPalette::ColorRole role) { return rgbOf(standard.color(role)); };
     return {rgb(QPalette::Base), rgb(QPalette::Text), rgb(QPalette::Highlight),
             rgb(QPalette::HighlightedText), rgb(QPalette::PlaceholderText)};
-}
-
-// Every unit of the list shows at once and whole, in a popup that may be
-// wider than its selector.
-void showWholeList(QComboBox* combo) {
-    combo->setMaxVisibleItems(combo->count());
-    QAbstractItemView* list = combo->view();
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth());
 }
 
 } // namespace
@@ -222,32 +150,12 @@ Form2::Form2(QWidget* parent)
 
 Form2::~Form2() = default;
 
-Selector::Selector(const Quantity& quantity, QStyle* style, QWidget* parent)
-    : QComboBox(parent), quantity_(quantity) {
-    static const bool factory = (QAccessible::installFactory(selectorAccessible), true);
-    (void)factory;
-    setStyle(style);
-    setEditable(true);
-    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    // What the user types stays as typed: no completion, no case correction,
-    // nothing added to the list.
-    setCompleter(nullptr);
-    setInsertPolicy(QComboBox::NoInsert);
-    setDuplicatesEnabled(true);
-    for (const Unit& unit : quantity.units) {
-        addItem(qstring(unit.name));
-        setItemData(count() - 1, qstring(unit.spoken), Qt::ToolTipRole);
-    }
-    showWholeList(this);
-}
-
 void Form2::createControls() {
     const std::vector<ControlRow> table = controlTable();
-    auto* selectorStyle = new SlimArrowStyle(QApplication::style()->name());
-    selectorStyle->setParent(this);
+    QStyle* style = selectorStyle(this);
 
     for (const ControlRow& row : table) {
-        QWidget* widget = createControl(row, selectorStyle);
+        QWidget* widget = createControl(row, style);
         if (row.font != FontRole::Normal)
             widget->setFont(resized(font(), fontOf(row.font)));
         widget->setObjectName(QString::fromStdString(row.objectName()));
@@ -343,15 +251,6 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void Selector::showPopup() {
-    const QString typed = currentText();
-    QComboBox::showPopup();
-    const int row = listRowFor(quantity_, typed.toStdString());
-    view()->setCurrentIndex(row >= 0 ? model()->index(row, 0) : QModelIndex());
-    if (currentText() != typed)
-        setEditText(typed);
-}
-
 void Form2::showNote(QWidget* box, const QString& text) {
     note_->showFor(box, text);
 }
@@ -364,97 +263,6 @@ std::optional<Field> Form2::fieldOf(const QObject* edit) const {
             return f;
     }
     return std::nullopt;
-}
-
-void Form2::pasteInto(QLineEdit* edit, Field f, const QString& text) {
-    if (edit->isReadOnly())
-        return;
-    const Paste paste = pasteOf(text.toStdString());
-    edit->insert(qstring(paste.text)); // the user's edit, as typing is
-    logic_->pasted(f, paste);
-}
-
-void Form2::copyResults(std::size_t which) {
-    if (!logic_->copyState(which).enabled) {
-        note_->showFor(QApplication::focusWidget(), qstring(logic_->copyLabel(which)), true);
-        return;
-    }
-    const ResultsTable table = logic_->copyResults(which);
-    auto* data = new QMimeData;
-    data->setText(qstring(table.text));
-    data->setHtml(qstring(table.html));
-    QApplication::clipboard()->setMimeData(data);
-}
-
-// Qt's own menu of a box, whose "Copiar" takes the whole box when nothing is
-// selected and whose "Colar" pastes as a paste must, then the copies of
-// results.
-void Form2::showMenu(QLineEdit* edit, Field f, QPoint at) {
-    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
-    // Qt's entries, known by the texts Qt made them from.
-    const auto is = [](const QAction* action, const char* entry) {
-        return action->text().startsWith(QCoreApplication::translate("QLineEdit", entry));
-    };
-    for (QAction* action : menu->actions()) {
-        if (is(action, "&Copy")) {
-            action->setEnabled(!edit->text().isEmpty());
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [edit] {
-                QApplication::clipboard()->setText(edit->hasSelectedText() ? edit->selectedText()
-                                                                           : edit->text());
-            });
-        } else if (is(action, "&Paste")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this,
-                    [this, edit, f] { pasteInto(edit, f, QApplication::clipboard()->text()); });
-        }
-    }
-    menu->addSeparator();
-    for (const std::size_t which : {quantityNumber(f.control), allResults}) {
-        QAction* copy = menu->addAction(qstring(logic_->copyLabel(which)));
-        copy->setEnabled(logic_->copyState(which).enabled);
-        connect(copy, &QAction::triggered, this, [this, which] { copyResults(which); });
-    }
-    menu->exec(at);
-}
-
-bool Form2::takeClipboardEvent(QLineEdit* edit, Field f, QEvent* event) {
-    QClipboard* clipboard = QApplication::clipboard();
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste)) {
-            pasteInto(edit, f, clipboard->text());
-            return true;
-        }
-        if (key->matches(QKeySequence::Copy) && !edit->hasSelectedText()) {
-            clipboard->setText(edit->text()); // nothing selected: the whole box
-            return true;
-        }
-        return false;
-    }
-    case QEvent::MouseButtonRelease: // X11's paste of the selection
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
-            !clipboard->supportsSelection())
-            return false;
-        edit->deselect();
-        pasteInto(edit, f, clipboard->text(QClipboard::Selection));
-        return true;
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (!drop->mimeData()->hasText() || drop->source() == edit)
-            return false;
-        edit->setCursorPosition(edit->cursorPositionAt(drop->position().toPoint()));
-        pasteInto(edit, f, drop->mimeData()->text());
-        drop->acceptProposedAction();
-        return true;
-    }
-    case QEvent::ContextMenu:
-        showMenu(edit, f, static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    default:
-        return false;
-    }
 }
 
 // The "=" key is taken in the boxes themselves, before they type it.

@@ -11,6 +11,7 @@
 #include "window/control_set.h"
 #include "window/controls.h"
 #include "window/form2_logic.h"
+#include "window/qt/selector.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -33,22 +34,6 @@ Rgb rgbOf(const QColor& colour);
 QString qstring(std::string_view text);
 // Width a line edit has for its text: inside its frame and Qt's margins.
 int textRoom(const QLineEdit* edit);
-
-// A unit selector: an editable list of its quantity's units, whose text
-// stays as typed, whose list shows every unit whole, and which a screen
-// reader hears by its own name with the unit as its value.
-class Selector : public QComboBox {
-    Q_OBJECT
-
-public:
-    Selector(const Quantity& quantity, QStyle* style, QWidget* parent);
-    // The list opens on the unit the typed text names, or else on the one it
-    // nearly names, never on another; the typed text stays until a pick.
-    void showPopup() override;
-
-private:
-    const Quantity& quantity_;
-};
 
 class Form2 : public QWidget, public ControlSet<QLineEdit*, Selector*, QPushButton*, QLabel*> {
     Q_OBJECT
@@ -82,8 +67,9 @@ private:
     void Form_Load();
     // The field whose box, or whose selector's edit field, `edit` is.
     std::optional<Field> fieldOf(const QObject* edit) const;
-    // What a box does itself with the clipboard: its paste and copy keys,
-    // its menu, a middle click and a drop. True when taken.
+    // What a box does itself with the clipboard (box_clipboard.cpp): its
+    // paste and copy keys, its menu, a middle click and a drop. True when
+    // taken.
     bool takeClipboardEvent(QLineEdit* edit, Field field, QEvent* event);
     void pasteInto(QLineEdit* edit, Field field, const QString& text);
     void showMenu(QLineEdit* edit, Field field, QPoint at);

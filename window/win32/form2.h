@@ -29,6 +29,8 @@ namespace quintora {
 
 // The edit field inside a combo box.
 HWND editOf(HWND combo);
+// A control's text.
+std::wstring textOf(HWND hwnd);
 // Whether a window is an EDIT control.
 bool isEditControl(HWND hwnd);
 
