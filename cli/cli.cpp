@@ -268,7 +268,7 @@ void Stream::line(std::string_view text, Output& output) {
 int run(const Request& request, Lines& input, Output& output) {
     switch (request.use) {
     case Request::Use::Help:
-        output.out(texts::cliHelp(program));
+        output.out(help(program));
         return converted;
     case Request::Use::Version:
         output.out(texts::versionText(program));
@@ -327,31 +327,55 @@ Request readArguments(std::span<const std::string_view> arguments, char localeSe
     bool table = false, stream = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view a = arguments[i];
-        const auto value = [&](std::string_view option) -> std::optional<std::string> {
-            if (a == option && i + 1 < arguments.size())
-                return std::string(arguments[++i]);
-            if (a.starts_with(option) && a.size() > option.size() && a[option.size()] == '=')
-                return std::string(a.substr(option.size() + 1));
-            return std::nullopt;
-        };
-        if (a == "-h" || a == "--help" || a == "/?" || a == "--version") {
-            request.use = a == "--version" ? Request::Use::Version : Request::Use::Help;
-            return request;
+        const Option* option = nullptr;
+        std::optional<std::string> value;
+        for (const Option& o : options) {
+            if (a == o.name || (!o.alias.empty() && a == o.alias)) {
+                option = &o;
+                if (!o.value.empty() && i + 1 < arguments.size())
+                    value = std::string(arguments[++i]);
+            } else if (!o.value.empty() && a.starts_with(o.name) && a.size() > o.name.size() &&
+                       a[o.name.size()] == '=') {
+                option = &o;
+                value = std::string(a.substr(o.name.size() + 1));
+            }
+            if (option)
+                break;
         }
-        if (a == "--ponto" || a == "--virgula")
-            request.separator = a == "--ponto" ? '.' : ',';
-        else if (a == "--tabela")
-            table = true;
-        else if (a == "-")
-            stream = true;
-        else if (std::optional<std::string> from = value("--de"))
-            request.from = *from;
-        else if (std::optional<std::string> to = value("--para"))
-            request.to.push_back(*to);
-        else if (a.starts_with("--"))
+        if (a == "/?") // as Windows users ask for help
+            option = &*std::find_if(options.begin(), options.end(),
+                                    [](const Option& o) { return o.action == Action::Help; });
+        if (!option && a.starts_with("--"))
             return refusal(std::move(request), texts::cliOptionRefused(a));
-        else
+        if (!option) {
             request.words.emplace_back(a);
+            continue;
+        }
+        if (!option->value.empty() && !value)
+            return refusal(std::move(request), texts::cliOptionRefused(a));
+        switch (option->action) {
+        case Action::Help:
+        case Action::Version:
+            request.use = option->action == Action::Version ? Request::Use::Version
+                                                            : Request::Use::Help;
+            return request;
+        case Action::Point:
+        case Action::Comma:
+            request.separator = option->action == Action::Point ? '.' : ',';
+            break;
+        case Action::Table:
+            table = true;
+            break;
+        case Action::From:
+            request.from = *value;
+            break;
+        case Action::To:
+            request.to.push_back(*value);
+            break;
+        case Action::Stream:
+            stream = true;
+            break;
+        }
     }
     return chooseUse(std::move(request), table, stream, inputIsTerminal);
 }

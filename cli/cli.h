@@ -8,10 +8,11 @@
 //   quintora-cli --tabela 1 Kgf 25 KN.m     the layout of the window's
 //                                   "Copiar todos os resultados"
 //
-// Exit codes: 0 converted; 1 a number read only in part, or beyond the range
-// of a double; 2 an unknown unit, a unit of another quantity, or a command
-// line it does not take. On standard input the status is the worst seen.
+// Its options and exit codes are in cli/options.h. On standard input the
+// status is the worst seen.
 #pragma once
+
+#include "cli/options.h"
 
 #include <memory>
 #include <span>
@@ -22,8 +23,6 @@
 namespace quintora::cli {
 
 inline constexpr std::string_view program = "quintora-cli";
-
-enum Status { converted = 0, partlyRead = 1, refused = 2 };
 
 struct Request {
     enum class Use { Help, Version, Convert, Table, Stream, Refused } use = Use::Convert;

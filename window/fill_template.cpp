@@ -1,8 +1,10 @@
 // Fills a template read from standard input with the facts the build knows
-// (commonFills) and writes it to standard output: the packages' prose and
-// the description of the window that the test scripts read. With --crlf, the
+// (commonFills, and quintora-cli's options and exit codes) and writes it to
+// standard output: the packages' prose and the description of the window
+// that the test scripts read. With --crlf, the
 // lines end as Windows' do. A template that names a fact there is none of is
 // an error.
+#include "cli/options.h"
 #include "window/facts.h"
 
 #include <cstdio>
@@ -24,7 +26,10 @@ int main(int argc, char* argv[]) {
 #endif
     const bool crlf = argc > 1 && std::strcmp(argv[1], "--crlf") == 0;
     const std::string in{std::istreambuf_iterator<char>(std::cin), {}};
-    const quintora::Filled out = quintora::fillTemplate(in, quintora::commonFills());
+    quintora::Fills fills = quintora::commonFills();
+    for (auto& [name, text] : quintora::cli::cliFacts())
+        fills.emplace(std::move(name), std::move(text));
+    const quintora::Filled out = quintora::fillTemplate(in, fills);
     if (!out.missing.empty()) {
         std::fprintf(stderr, "fill_template: no fact named @%s@\n", out.missing.c_str());
         return 1;

@@ -155,36 +155,6 @@ std::string helpText(std::string_view program, bool toolkitOptions, bool slashQu
     return text;
 }
 
-std::string cliHelp(std::string_view program) {
-    const std::string name(program);
-    std::string text =
-        "Uso: " + name + " VALOR UNIDADE [UNIDADE...]\n" + "  ou: " + name + " [OPÇÃO]... -\n" +
-        "  ou: " + name +
-        " --tabela VALOR UNIDADE [VALOR UNIDADE]...\n"
-        "Converte força, momento fletor e tensão entre as unidades do " QUINTORA_PRODUCT_NAME
-        ",\ncom os números lidos e escritos como na janela.\n"
-        "\n"
-        "  VALOR UNIDADE            o valor em todas as unidades da sua grandeza\n"
-        "  VALOR UNIDADE UNIDADE... só o valor, uma linha por unidade pedida\n"
-        "  -                        uma conversão por linha da entrada padrão,\n"
-        "                           VALOR UNIDADE [UNIDADE...], ou VALOR com --de\n"
-        "      --de UNIDADE         a unidade dos valores da entrada padrão\n"
-        "      --para UNIDADE       a unidade em que escrevê-los (pode repetir)\n"
-        "      --tabela             as grandezas pedidas como a janela as copia\n"
-        "      --ponto              números com ponto decimal\n"
-        "      --virgula            números com vírgula decimal\n"
-        "  -h, --help               mostra esta ajuda e sai\n"
-        "      --version            mostra a versão e sai\n"
-        "\n";
-    for (const Quantity& q : quantities)
-        text += unitsOf(q) + "\n";
-    text += std::string(unitsRestOn) +
-            "\n\n"
-            "Saída: 0 convertido; 1 número lido só em parte ou fora do intervalo;\n"
-            "2 unidade desconhecida ou de outra grandeza, ou uso errado.\n";
-    return text;
-}
-
 std::string versionText(std::string_view program) {
     return std::string(program) + " (" + std::string(programName) + ") " QUINTORA_VERSION "\n" +
            QUINTORA_COPYRIGHT ". Todos os direitos reservados.\n";

@@ -110,9 +110,8 @@ std::string errorMessage(int number, std::string_view description, std::string_v
 std::string_view errorDescription(const RuntimeError& error);
 std::string where(const Quantity& quantity, std::string_view rowUnit);
 
-// The program for terminals and scripts, quintora-cli: its help, and its
-// messages on standard error.
-std::string cliHelp(std::string_view program);
+// The program for terminals and scripts, quintora-cli: its messages on
+// standard error.
 // "KN é unidade de força".
 std::string unitOf(std::string_view unit, const Quantity& quantity);
 // "Unidades de momento: Kgf.mm, Kgf.cm, …".

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <string>
 #include <vector>
 
@@ -92,6 +94,15 @@ TEST(QuintoraCli, GivesTheWindowsReasonForAUnitItDoesNotKnow) {
             EXPECT_NE(said.find(reason), said.npos) << name << ": " << said << " / " << reason;
         }
     }
+}
+
+TEST(QuintoraCli, TheReadmeSaysTheExitCodesAsTheHelpAndManualDo) {
+    std::ifstream file(QUINTORA_SOURCE_DIR "/README.md");
+    std::string readme;
+    for (std::string word; file >> word;)
+        readme += word + " ";
+    for (const bool manual : {true, false})
+        EXPECT_NE(readme.find(exitCodesSaid(manual)), std::string::npos) << exitCodesSaid(manual);
 }
 
 TEST(QuintoraCli, TabulatesAsTheWindowCopiesAllResults) {
