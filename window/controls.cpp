@@ -7,9 +7,8 @@
 namespace quintora {
 namespace {
 
-// Headings, the note of the convention, the input row and the buttons; tab
-// positions are worked out below, and the headings' texts are the
-// quantities' own.
+// Headings, the note of the convention and the buttons; tab positions are
+// worked out below, and the headings' texts are the quantities' own.
 struct FixedControl {
     Kind kind;
     Control control;
@@ -20,36 +19,35 @@ struct FixedControl {
 };
 
 // clang-format off
-constexpr FixedControl fixedControls[] = {
+constexpr FixedControl labels[] = {
     {Kind::Label,    {},              Fixed::Label1,   -1, 120,  0,    855,  375,  FontRole::Heading, {},                      texts::conventionTip},
     {Kind::Label,    {},              Fixed::Label2,   -1, 2040, 0,    1815, 375,  FontRole::Heading, {},                      texts::conventionTip},
     {Kind::Label,    {},              Fixed::Label3,   -1, 4250, 0,    1215, 375,  FontRole::Heading, {},                      texts::conventionTip},
     {Kind::Label,    {},              Fixed::Label4,   -1, 120,  2355, 1695, 270,  FontRole::Normal,  texts::conventionNote,   texts::conventionTip},
-    {Kind::TextBox,  Control::Text1,  Fixed::None,     0,  120,  inputRowTop, 1095, 315,  FontRole::Normal,  "1",                     {}},
-    {Kind::ComboBox, Control::Combo1, Fixed::None,     -1, 1215, 480,  720,  315,  FontRole::Normal,  {},                      {}},
-    {Kind::TextBox,  Control::Text3,  Fixed::None,     0,  2040, 480,  1095, 315,  FontRole::Normal,  "1",                     {}},
-    {Kind::ComboBox, Control::Combo2, Fixed::None,     -1, 3135, 480,  1005, 315,  FontRole::Normal,  {},                      {}},
-    {Kind::TextBox,  Control::Text5,  Fixed::None,     0,  4250, 480,  1095, 315,  FontRole::Normal,  "1",                     {}},
-    {Kind::ComboBox, Control::Combo3, Fixed::None,     -1, 5340, 480,  1005, 315,  FontRole::Normal,  {},                      {}},
+};
+constexpr FixedControl buttons[] = {
     {Kind::Button,   {},              Fixed::Command1, -1, 120,  3000, 1695, 1095, FontRole::Equals,  texts::equals,           {}},
     {Kind::Button,   {},              Fixed::Command2, -1, 120,  4095, 1695, 1095, FontRole::Normal,  texts::sai,              {}},
 };
 
-// Output rows: a column of value boxes and a column of unit-name boxes per
-// quantity.
+// The columns: each quantity's value boxes, then its unit names, whose
+// selector in the input row may be wider than the names under it. The input
+// row and every output row of a column stand at its left.
 struct Column {
     Control control;
     int left, width;
+    int inputWidth; // of the input row's box or selector
 };
 constexpr Column columns[] = {
-    {Control::Text1, 120,  1095},
-    {Control::Text2, 1215, 720 },
-    {Control::Text3, 2040, 1095},
-    {Control::Text4, 3135, 1005},
-    {Control::Text5, 4250, 1095},
-    {Control::Text6, 5340, 975 },
+    {Control::Text1, 120,  1095, 1095},
+    {Control::Text2, 1215, 720,  720 },
+    {Control::Text3, 2040, 1095, 1095},
+    {Control::Text4, 3135, 1005, 1005},
+    {Control::Text5, 4250, 1095, 1095},
+    {Control::Text6, 5340, 975,  1005},
 };
 // clang-format on
+constexpr int inputRowHeight = 315;
 
 // Tab positions: "=" first, then each quantity's input value and selector,
 // "Sai", the output columns one after the other, and the labels last.
@@ -98,11 +96,28 @@ std::string spokenNameOf(const FixedControl& s) {
     }
 }
 
+// The input row: each quantity's value box and selector, in its columns.
+std::vector<FixedControl> inputRow() {
+    std::vector<FixedControl> row;
+    for (const Column& c : columns) {
+        const Quantity& q = quantityOf(c.control);
+        const bool units = c.control == q.unitNames;
+        row.push_back({units ? Kind::ComboBox : Kind::TextBox, units ? q.selector : q.values,
+                       Fixed::None, units ? -1 : 0, c.left, inputRowTop, c.inputWidth,
+                       inputRowHeight, FontRole::Normal, units ? "" : "1", {}});
+    }
+    return row;
+}
+
 } // namespace
 
 std::vector<ControlRow> controlTable() {
+    std::vector<FixedControl> fixed(std::begin(labels), std::end(labels));
+    const std::vector<FixedControl> inputs = inputRow();
+    fixed.insert(fixed.end(), inputs.begin(), inputs.end());
+    fixed.insert(fixed.end(), std::begin(buttons), std::end(buttons));
     std::vector<ControlRow> table;
-    for (const FixedControl& s : fixedControls) {
+    for (const FixedControl& s : fixed) {
         const int heading = static_cast<int>(s.fixed) - static_cast<int>(Fixed::Label1);
         const std::string_view text =
             s.kind == Kind::ComboBox ? quantityOf(s.control).units.front().name
@@ -190,7 +205,7 @@ std::array<PixelRect, 2> noteRooms(int dpi) {
     const Quantity& force = quantities.front();
     const Column& forceUnits = columns[1];
     const int forceBottom = firstRowTop + rowHeight * force.rows();
-    const auto equals = std::find_if(std::begin(fixedControls), std::end(fixedControls),
+    const auto equals = std::find_if(std::begin(buttons), std::end(buttons),
                                      [](const FixedControl& c) { return c.fixed == Fixed::Command1; });
     return {pixels(noteMargin, 0, clientWidth - noteMargin, inputRowTop),
             pixels(noteMargin, forceBottom, forceUnits.left + forceUnits.width, equals->top)};
