@@ -4,6 +4,7 @@ quintora-cli's. Each driver gives `run_all` one function that runs a
 scenario; `run_all` says what each front end leaves out, and closes with
 'N passed, N failed'."""
 import os
+import re
 import sys
 import traceback
 
@@ -16,7 +17,11 @@ FIELDLESS = {"dismiss", "clipboard", "html", "message", "running", "ended", "not
 def unescape(text):
     out, i = [], 0
     while i < len(text):
-        if text[i] == "\\" and i + 1 < len(text):
+        repeat = re.match(r"\\\*(\d+)", text[i:])
+        if repeat and out:  # the character before, N times in all
+            out.append(out[-1] * (int(repeat.group(1)) - 1))
+            i += repeat.end()
+        elif text[i] == "\\" and i + 1 < len(text):
             out.append({"n": "\n", "t": "\t", "\\": "\\"}.get(text[i + 1], text[i + 1]))
             i += 2
         else:

@@ -72,6 +72,26 @@ int listRowFor(const Quantity& quantity, std::string_view typed) {
     return nearly ? static_cast<int>(nearly - units.data()) : -1;
 }
 
+namespace {
+
+// A cell of more than longestPaste characters keeps its first ones, whole
+// UTF-8 characters, and says how many it had.
+void cutLong(Paste& paste) {
+    std::size_t characters = 0, cut = paste.text.size();
+    for (std::size_t i = 0; i < paste.text.size(); ++i) {
+        if ((static_cast<unsigned char>(paste.text[i]) & 0xC0) == 0x80)
+            continue; // within a character
+        if (characters++ == longestPaste)
+            cut = i;
+    }
+    if (characters <= longestPaste)
+        return;
+    paste.text.resize(cut);
+    paste.characters = characters;
+}
+
+} // namespace
+
 Paste pasteOf(std::string_view clipboard) {
     Paste paste;
     const auto blank = [](std::string_view text) { return withoutBlanks(text).empty(); };
@@ -93,6 +113,7 @@ Paste pasteOf(std::string_view clipboard) {
                 paste.text = cell.ends_with('\r') ? cell.substr(0, cell.size() - 1) : cell;
         }
     }
+    cutLong(paste);
     return paste;
 }
 
@@ -236,7 +257,8 @@ void Form2Logic::edited(Field field) {
 
 void Form2Logic::pasted(Field field, const Paste& paste) {
     states_[fieldNumber(field)].pasted =
-        paste.whole() ? std::string() : texts::pastedFirstOf(paste.lines, paste.cells);
+        paste.whole() ? std::string()
+                      : texts::pastedFirstOf(paste.lines, paste.cells, paste.characters);
     update(field);
 }
 

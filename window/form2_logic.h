@@ -39,12 +39,15 @@ bool pressesEquals(bool enter, std::string_view typed);
 // What a paste puts into a box: of the pasted text, its first line that is
 // not blank, without its line end; of that line, its first cell that is not
 // empty (a spreadsheet parts cells with tabs). A paste never joins lines or
-// cells into one number.
+// cells into one number; and a cell longer than any number a user could mean
+// is cut at longestPaste characters, so that no box lays out megabytes.
+inline constexpr std::size_t longestPaste = 4096;
 struct Paste {
     std::string text;
     int lines = 0; // lines that are not blank
     int cells = 0; // cells that are not empty in the first of them
-    bool whole() const { return lines <= 1 && cells <= 1; }
+    std::size_t characters = 0; // of that cell, where it was cut; else 0
+    bool whole() const { return lines <= 1 && cells <= 1 && characters == 0; }
 };
 Paste pasteOf(std::string_view clipboard);
 

@@ -1,6 +1,7 @@
 #include "window/texts.h"
 
 #include "core/number.h"
+#include "window/form2_logic.h"
 #include "window/version.h"
 
 #include <array>
@@ -82,9 +83,15 @@ std::string notInTheTables(const OutsideUnit& unit) {
            std::string(unit.use);
 }
 
-std::string pastedFirstOf(int lines, int cells) {
-    return lines > 1 ? "Colado: só a primeira de " + std::to_string(lines) + " linhas"
-                     : "Colado: só a primeira de " + std::to_string(cells) + " células";
+std::string pastedFirstOf(int lines, int cells, std::size_t characters) {
+    const std::string part = lines > 1   ? "a primeira de " + std::to_string(lines) + " linhas"
+                             : cells > 1 ? "a primeira de " + std::to_string(cells) + " células"
+                                         : "";
+    if (characters == 0)
+        return "Colado: só " + part;
+    const std::string cut = "os primeiros " + std::to_string(longestPaste) + " de " +
+                            std::to_string(characters) + " caracteres";
+    return part.empty() ? "Colado: só " + cut : "Colado: só " + part + ", e dela só " + cut;
 }
 
 std::string copyColumn(const Quantity& quantity) {

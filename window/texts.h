@@ -82,8 +82,10 @@ std::string unitNotKnown(const Quantity& quantity, std::string_view name);
 std::string notInTheTables(const OutsideUnit& unit);
 
 // The mark of a box into which only the first of several lines or cells was
-// pasted: "Colado: só a primeira de 3 linhas".
-std::string pastedFirstOf(int lines, int cells);
+// pasted ("Colado: só a primeira de 3 linhas"), or only the first
+// characters of a cell of `characters` (when not 0): "Colado: só os
+// primeiros 4096 de 10000002 caracteres".
+std::string pastedFirstOf(int lines, int cells, std::size_t characters = 0);
 
 // "Copiar resultados de Força".
 std::string copyColumn(const Quantity& quantity);

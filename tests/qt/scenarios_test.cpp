@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -42,9 +43,14 @@ struct Scenario {
 };
 
 QString unescaped(const QString& text) {
+    static const QRegularExpression repeat(QStringLiteral("^\\\\\\*(\\d+)"));
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
+        const QRegularExpressionMatch times = repeat.match(QStringView(text).mid(i));
+        if (times.hasMatch() && !out.isEmpty()) { // the character before, N times in all
+            out += QString(times.captured(1).toLongLong() - 1, out.back());
+            i += times.capturedLength() - 1;
+        } else if (text[i] == '\\' && i + 1 < text.size()) {
             const QChar c = text[++i];
             out += c == 'n' ? QChar('\n') : c == 't' ? QChar('\t') : c;
         } else {

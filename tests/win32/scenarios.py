@@ -125,12 +125,16 @@ class Program:
         return path
 
     def colour(self, name):
-        """The colour right of a box's text; in a selector, left of its arrow."""
-        x, y = self.centre(name)
-        left, _, width, _ = self.twips[name]
-        x = self.left + px(left + width) - 22 if name.startswith("Combo") else x + 20
-        return run("import", "-window", self.window, "-crop", "1x1+%d+%d" % (x, y),
-                   "-format", "%[fx:round(255*r)],%[fx:round(255*g)],%[fx:round(255*b)]", "info:")
+        """The colour most of a box shows inside its frame, as "r,g,b": its
+        background, whatever its text; in a selector, left of its arrow."""
+        left, top, width, height = self.twips[name]
+        x, y = self.left + px(left) + 3, self.top + px(top) + 3
+        w = px(left + width) - px(left) - (22 if name.startswith("Combo") else 6)
+        histogram = run("import", "-window", self.window, "-crop", "%dx%d+%d+%d" % (w, px(top + height) - px(top) - 6, x, y),
+                        "-depth", "8", "-format", "%c", "histogram:info:")
+        counts = re.findall(r"^\s*(\d+): \((\d+),(\d+),(\d+)", histogram, re.M)
+        most = max(counts, key=lambda c: int(c[0]))
+        return ",".join(most[1:])
 
     def messages(self):
         found = run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(self.caption)).split()

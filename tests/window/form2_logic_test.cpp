@@ -228,6 +228,15 @@ TEST(Form2Logic, APasteTakesItsFirstLineAloneAndSaysWhatItLeftOut) {
     EXPECT_EQ(w.look(Control::Text5, 0), Look{});
 }
 
+TEST(Form2Logic, ALongPasteIsCutAtAWholeCharacter) {
+    std::string accents;
+    for (int i = 0; i < 5000; ++i)
+        accents += "é";
+    const Paste paste = pasteOf(accents);
+    EXPECT_EQ(paste.text, accents.substr(0, 2 * longestPaste));
+    EXPECT_EQ(paste.characters, 5000u);
+}
+
 TEST(Form2Logic, CopiesAQuantityOrAllAsATableOfValuesAndUnits) {
     Window w(',');
     w.type(Control::Text3, 0, "25");
