@@ -119,51 +119,16 @@ private:
     std::string buffer_;
 };
 
-class StandardInput : public quintora::cli::Lines {
-public:
-    explicit StandardInput(StandardOutput& output) : output_(output), block_(1 << 16) {}
-    bool next(std::string_view& line) override {
-        for (;;) {
-            const std::size_t end = pending_.find('\n', scanned_);
-            if (end != std::string::npos) {
-                line = std::string_view(pending_).substr(start_, end - start_);
-                start_ = scanned_ = end + 1;
-                return true;
-            }
-            scanned_ = pending_.size();
-            if (ended_) {
-                if (start_ == pending_.size())
-                    return false;
-                line = std::string_view(pending_).substr(start_); // the last, unended
-                start_ = scanned_ = pending_.size();
-                return true;
-            }
-            pending_.erase(0, start_);
-            scanned_ -= start_;
-            start_ = 0;
-            output_.flush(); // every answer out before waiting for more
-            const long got = readSome(standard(0), block_.data(), block_.size());
-            if (got <= 0)
-                ended_ = true;
-            else
-                pending_.append(block_.data(), static_cast<std::size_t>(got));
-        }
-    }
-
-private:
-    StandardOutput& output_;
-    std::vector<char> block_;
-    std::string pending_;
-    std::size_t start_ = 0, scanned_ = 0;
-    bool ended_ = false;
-};
-
 int runWith(const std::vector<std::string>& arguments) {
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
     const quintora::cli::Request request =
         quintora::cli::readArguments(views, localeSeparator(), isTerminal(standard(0)));
     StandardOutput output;
-    StandardInput input(output);
+    std::vector<char> block(1 << 16);
+    quintora::cli::BlockLines input([&block] {
+        const long got = readSome(standard(0), block.data(), block.size());
+        return std::string_view(block.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
+    }, [&output] { output.flush(); }); // every answer out before waiting for more
     return quintora::cli::run(request, input, output);
 }
 

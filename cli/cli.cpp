@@ -265,6 +265,37 @@ void Stream::line(std::string_view text, Output& output) {
     output.out(b.answer);
 }
 
+BlockLines::BlockLines(std::function<std::string_view()> read, std::function<void()> waiting)
+    : read_(std::move(read)), waiting_(std::move(waiting)) {}
+
+bool BlockLines::next(std::string_view& line) {
+    for (;;) {
+        const std::size_t end = pending_.find('\n', scanned_);
+        if (end != std::string::npos) {
+            line = std::string_view(pending_).substr(start_, end - start_);
+            start_ = scanned_ = end + 1;
+            return true;
+        }
+        scanned_ = pending_.size();
+        if (ended_) {
+            if (start_ == pending_.size())
+                return false;
+            line = std::string_view(pending_).substr(start_); // the last, unended
+            start_ = scanned_ = pending_.size();
+            return true;
+        }
+        pending_.erase(0, start_);
+        scanned_ -= start_;
+        start_ = 0;
+        waiting_();
+        const std::string_view block = read_();
+        if (block.empty())
+            ended_ = true;
+        else
+            pending_.append(block);
+    }
+}
+
 int run(const Request& request, Lines& input, Output& output) {
     switch (request.use) {
     case Request::Use::Help:

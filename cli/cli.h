@@ -14,6 +14,7 @@
 
 #include "cli/options.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -52,6 +53,23 @@ class Lines {
 public:
     virtual ~Lines() = default;
     virtual bool next(std::string_view& line) = 0;
+};
+
+// Lines out of a stream read a block at a time: `read` gives the next block,
+// empty at the end; `waiting` runs before each read. A line is kept only
+// until the next is asked for, so that what is held is one line and one
+// block, however long the stream.
+class BlockLines : public Lines {
+public:
+    BlockLines(std::function<std::string_view()> read, std::function<void()> waiting);
+    bool next(std::string_view& line) override;
+
+private:
+    std::function<std::string_view()> read_;
+    std::function<void()> waiting_;
+    std::string pending_;
+    std::size_t start_ = 0, scanned_ = 0;
+    bool ended_ = false;
 };
 
 // One conversion a line of standard input, its answer written at once:

@@ -2,6 +2,9 @@
 
 #include "core/number.h"
 
+#include <cstdio>
+#include <cstring>
+
 namespace quintora {
 namespace {
 
@@ -59,6 +62,23 @@ ResultsTable resultsTable(std::span<const ResultColumn> columns, char decimalSep
                  "<head><meta charset=\"utf-8\"></head>\n<body>\n<table>\n" +
                  rows + "</table>\n</body>\n</html>\n";
     return table;
+}
+
+std::string windowsHtmlFormat(std::string_view html) {
+    std::string document(html);
+    document.insert(document.find("<table>"), "<!--StartFragment-->");
+    document.insert(document.find("</table>") + std::strlen("</table>"), "<!--EndFragment-->");
+    constexpr const char* header = "Version:0.9\r\nStartHTML:%010zu\r\nEndHTML:%010zu\r\n"
+                                   "StartFragment:%010zu\r\nEndFragment:%010zu\r\n";
+    constexpr std::size_t none = 0;
+    const auto start =
+        static_cast<std::size_t>(std::snprintf(nullptr, 0, header, none, none, none, none));
+    const std::size_t fragment =
+        start + document.find("<!--StartFragment-->") + std::strlen("<!--StartFragment-->");
+    const std::size_t fragmentEnd = start + document.find("<!--EndFragment-->");
+    char head[160];
+    std::snprintf(head, sizeof head, header, start, start + document.size(), fragment, fragmentEnd);
+    return head + document;
 }
 
 } // namespace quintora

@@ -34,4 +34,9 @@ ResultsTable resultsTable(std::span<const ResultColumn> columns, char decimalSep
 // Text as HTML writes it: "&", "<", ">" and '"' as their entities.
 std::string htmlEscaped(std::string_view text);
 
+// The table's HTML as Windows' clipboard has it ("HTML Format"): a header of
+// the byte offsets of the document and of its fragment, the table, then the
+// document with the fragment marked.
+std::string windowsHtmlFormat(std::string_view html);
+
 } // namespace quintora

@@ -5,30 +5,10 @@
 #include "window/texts.h"
 #include "window/win32/utf.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace quintora {
 namespace {
-
-// An HTML document in the clipboard's "HTML Format": a header of byte
-// offsets, then the document with its table marked as the fragment.
-std::string htmlFormat(std::string_view html) {
-    std::string document(html);
-    document.insert(document.find("<table>"), "<!--StartFragment-->");
-    document.insert(document.find("</table>") + std::strlen("</table>"), "<!--EndFragment-->");
-    constexpr const char* header = "Version:0.9\r\nStartHTML:%010zu\r\nEndHTML:%010zu\r\n"
-                                   "StartFragment:%010zu\r\nEndFragment:%010zu\r\n";
-    constexpr std::size_t none = 0;
-    const auto start =
-        static_cast<std::size_t>(std::snprintf(nullptr, 0, header, none, none, none, none));
-    const std::size_t fragment =
-        start + document.find("<!--StartFragment-->") + std::strlen("<!--StartFragment-->");
-    const std::size_t fragmentEnd = start + document.find("<!--EndFragment-->");
-    char head[160];
-    std::snprintf(head, sizeof head, header, start, start + document.size(), fragment, fragmentEnd);
-    return head + document;
-}
 
 bool putOnClipboard(UINT format, const void* data, std::size_t size) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
@@ -63,7 +43,7 @@ void Form2::setClipboard(std::string_view text, std::string_view html) {
     const std::wstring wide = widen(windowsLines(text));
     putOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     if (!html.empty()) {
-        const std::string document = htmlFormat(html);
+        const std::string document = windowsHtmlFormat(html);
         putOnClipboard(RegisterClipboardFormatW(L"HTML Format"), document.c_str(),
                        document.size() + 1);
     }
