@@ -26,6 +26,12 @@ ensure_locale() {
     $sudo localedef -i "${1%%.*}" -f UTF-8 "$1"
 }
 
+# Every date a build writes into what it makes (archives, packages) is the
+# release date, so that two builds of one commit give the same bytes.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date -u -d "$(sed -n 's/^set(QUINTORA_RELEASE_DATE \(.*\))$/\1/p' \
+    "$(dirname "${BASH_SOURCE[0]}")/../CMakeLists.txt")" +%s)}
+export SOURCE_DATE_EPOCH
+
 # build_preset NAME [BUILD ARGUMENTS...]
 build_preset() {
     local name=$1
