@@ -41,6 +41,9 @@ endforeach()
 # the per-user installer reads: the key under HKLM and its value.
 set(QUINTORA_MACHINE_KEY "Software\\${QUINTORA_VENDOR}\\${QUINTORA_PRODUCT_NAME}")
 set(QUINTORA_MACHINE_LOCATION InstallLocation)
+# The MSI's upgrade code, the same for every version: a newer one replaces
+# an older one.
+set(QUINTORA_UPGRADE_CODE 909D431A-8CD3-47AF-A9E8-F2959CE18A2C)
 
 set(CPACK_PACKAGE_NAME quintora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -64,6 +67,7 @@ set(CPACK_QUINTORA_DESCRIPTION ${PROJECT_DESCRIPTION})
 set(CPACK_QUINTORA_MACHINE_KEY ${QUINTORA_MACHINE_KEY})
 set(CPACK_QUINTORA_MACHINE_LOCATION ${QUINTORA_MACHINE_LOCATION})
 set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_VERBATIM_VARIABLES TRUE) # the registry key's backslashes reach the template as they are
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows) # NSIS.template.in
 include(CPack)
 
@@ -79,6 +83,7 @@ set(ICON \"${QUINTORA_WINDOWS_ICON}\")
 set(WXS \"${QUINTORA_WXS}\")
 set(SIGN \"${QUINTORA_SIGN}\")
 set(ENVIRONMENT \"${CMAKE_CURRENT_SOURCE_DIR}/windows/Environment.idt\")
+set(UPGRADE_CODE \"${QUINTORA_UPGRADE_CODE}\")
 ")
 add_custom_target(packages
     COMMAND ${CMAKE_COMMAND} -P ${QUINTORA_SIGN}

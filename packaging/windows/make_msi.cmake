@@ -2,8 +2,8 @@
 # the programs before they go in and the package once made (see sign.cmake):
 #   cmake -DINPUTS=msi_inputs.cmake -DVERSION=1.00 -DOUT=package.msi -P make_msi.cmake
 # INPUTS, which the build writes, names the files (PROGRAMS, README, ICON),
-# the WiX source (WXS), the signing script (SIGN) and the environment table
-# (ENVIRONMENT). wixl knows no <Environment>: the table that offers the
+# the WiX source (WXS), the signing script (SIGN), the environment table
+# (ENVIRONMENT) and the product's UPGRADE_CODE. wixl knows no <Environment>: the table that offers the
 # programs' folder to the machine's PATH is added to the package by msibuild.
 cmake_minimum_required(VERSION 3.25)
 include(${INPUTS})
@@ -24,8 +24,24 @@ foreach(program ${PROGRAMS})
     get_filename_component(name "${program}" NAME)
     run(${CMAKE_COMMAND} -DFILE=${stage}/${name} -P ${SIGN})
 endforeach()
+# The codes Windows tells packages and products apart by, made from the
+# version and the files rather than drawn at random, and the files dated at
+# the release: two builds of one commit give the same bytes.
+set(files_hash "")
+foreach(file ${PROGRAMS} "${README}" "${ICON}")
+    get_filename_component(name "${file}" NAME)
+    file(SHA256 "${stage}/${name}" hash)
+    string(APPEND files_hash "${name}:${hash};")
+    if(DEFINED ENV{SOURCE_DATE_EPOCH})
+        run(touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" "${stage}/${name}")
+    endif()
+endforeach()
+string(UUID product_code NAMESPACE ${UPGRADE_CODE} NAME "product ${VERSION}" TYPE SHA1 UPPER)
+string(UUID package_code NAMESPACE ${UPGRADE_CODE} NAME "package ${VERSION} ${files_hash}" TYPE SHA1
+       UPPER)
 # wixl takes the files' names as relative to where it runs.
-run(${WIXL} -a x64 -D Version=${VERSION} -o ${OUT} ${WXS})
+run(${WIXL} -a x64 -D Version=${VERSION} -D ProductCode=${product_code}
+    -D PackageCode=${package_code} -o ${OUT} ${WXS})
 run(${MSIBUILD} ${OUT} -i ${ENVIRONMENT}
     -q "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('RemoveEnvironmentStrings', 3300)"
     -q "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('WriteEnvironmentStrings', 5200)")
