@@ -50,7 +50,7 @@ fuzz_packages=(cmake make clang libclang-rt-14-dev libfast-float-dev)
 # The Windows program, its zip, its installer and its MSI; Wine runs the
 # build's tools.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest libfast-float-dev nsis wixl
-    msitools osslsigncode openssl unzip imagemagick wine wine64 fonts-wine)
+    msitools faketime osslsigncode openssl unzip imagemagick wine wine64 fonts-wine)
 # The web page (llvm-14 has the archiver that its link-time optimisation
 # needs), and trying it in a browser.
 web_packages=(cmake make clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32

@@ -6,11 +6,11 @@
 #            AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer
 #   fuzz     each fuzzer for a while (FUZZ_SECONDS, 60 by default)
 #   windows  the Windows program, its core tests, its end-to-end tests and
-#            its packages, under Wine
+#            its packages, under Wine; and the packages built twice, compared
 #   web      the web page: its core tests under Node, the page in headless
 #            Chromium
-#   package  the Debian package, built and checked; on CI (CI=true) also
-#            installed, started and removed
+#   package  the Debian package, built and checked, and built twice,
+#            compared; on CI (CI=true) also installed, started and removed
 # Each stage installs only the Debian packages it needs. On CI, a test whose
 # tool is missing stops the build instead of being left out.
 # Usage: scripts/test.sh [linux|fuzz|windows|web|package]...
@@ -57,6 +57,8 @@ stage_windows() {
     echo "== The Windows program, under Wine"
     bash scripts/windows.sh
     ctest --preset windows
+    echo "== Two builds of the Windows packages, compared"
+    bash tests/reproducible.sh windows
 }
 
 stage_web() {
@@ -69,6 +71,8 @@ stage_web() {
 stage_package() {
     echo "== Debian package"
     bash scripts/package.sh
+    echo "== Two builds of the Debian package, compared"
+    bash tests/reproducible.sh package
     [ "${CI:-}" = true ] || return 0
     # On a CI machine the package is installed for real, checked and removed.
     local sudo="" status=0

@@ -3,13 +3,15 @@
 #   cmake -DINPUTS=msi_inputs.cmake -DVERSION=1.00 -DOUT=package.msi -P make_msi.cmake
 # INPUTS, which the build writes, names the files (PROGRAMS, README, ICON),
 # the WiX source (WXS), the signing script (SIGN), the environment table
-# (ENVIRONMENT) and the product's UPGRADE_CODE. wixl knows no <Environment>: the table that offers the
-# programs' folder to the machine's PATH is added to the package by msibuild.
+# (ENVIRONMENT) and the product's UPGRADE_CODE. wixl knows no <Environment>:
+# the table that offers the programs' folder to the machine's PATH is added
+# to the package by msibuild.
 cmake_minimum_required(VERSION 3.25)
 include(${INPUTS})
 get_filename_component(OUT "${OUT}" ABSOLUTE)
 find_program(WIXL wixl REQUIRED)
 find_program(MSIBUILD msibuild REQUIRED)
+find_program(MSIINFO msiinfo REQUIRED)
 set(stage "${OUT}.files")
 file(REMOVE_RECURSE "${stage}")
 file(COPY ${PROGRAMS} "${README}" "${ICON}" DESTINATION "${stage}")
@@ -39,10 +41,29 @@ endforeach()
 string(UUID product_code NAMESPACE ${UPGRADE_CODE} NAME "product ${VERSION}" TYPE SHA1 UPPER)
 string(UUID package_code NAMESPACE ${UPGRADE_CODE} NAME "package ${VERSION} ${files_hash}" TYPE SHA1
        UPPER)
+# wixl dates the package when it is made: at the release instead, where
+# the build says when that is (SOURCE_DATE_EPOCH).
+set(at_release "")
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    find_program(FAKETIME faketime REQUIRED)
+    set(at_release ${FAKETIME} "@$ENV{SOURCE_DATE_EPOCH}")
+endif()
 # wixl takes the files' names as relative to where it runs.
-run(${WIXL} -a x64 -D Version=${VERSION} -D ProductCode=${product_code}
-    -D PackageCode=${package_code} -o ${OUT} ${WXS})
-run(${MSIBUILD} ${OUT} -i ${ENVIRONMENT}
+run(${at_release} ${WIXL} -a x64 -D Version=${VERSION} -D ProductCode=${product_code} -o ${OUT}
+    ${WXS})
+# wixl draws the package code at random: the one made above replaces it,
+# the rest of the summary as wixl wrote it.
+execute_process(COMMAND ${MSIINFO} suminfo ${OUT} OUTPUT_VARIABLE summary)
+foreach(field Subject Author Template)
+    string(REGEX MATCH "${field}: ([^\n]*)" found "${summary}")
+    set(${field} "${CMAKE_MATCH_1}")
+endforeach()
+execute_process(COMMAND ${at_release} ${MSIBUILD} ${OUT} -s "${Subject}" "${Author}" "${Template}"
+                        "{${package_code}}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "failed (${status}): msibuild -s")
+endif()
+run(${at_release} ${MSIBUILD} ${OUT} -i ${ENVIRONMENT}
     -q "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('RemoveEnvironmentStrings', 3300)"
     -q "INSERT INTO InstallExecuteSequence (Action, Sequence) VALUES ('WriteEnvironmentStrings', 5200)")
 run(${CMAKE_COMMAND} -DFILE=${OUT} -P ${SIGN})
