@@ -52,8 +52,9 @@ fuzz_packages=(cmake make clang libclang-rt-14-dev libfast-float-dev)
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest libfast-float-dev nsis wixl
     msitools faketime osslsigncode openssl unzip imagemagick wine wine64 fonts-wine)
 # The web page (llvm-14 has the archiver that its link-time optimisation
-# needs), and trying it in a browser.
-web_packages=(cmake make clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
+# needs, binaryen the optimizer that makes its module smaller), and trying it
+# in a browser.
+web_packages=(cmake make clang-14 lld-14 llvm-14 binaryen wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32
     libclang-rt-14-dev-wasm32 libfast-float-dev googletest nodejs)
 browser_packages=(chromium chromium-driver python3-selenium)
 # Driving a real window on a virtual X display, the Linux program's and the
