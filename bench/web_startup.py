@@ -53,7 +53,7 @@ for site in sites.values():
 
 print("sizes: " + ", ".join("%s %d B" % item for item in sizes.items()))
 print("the page with its script and module: %.1f KB (budget 300 KB)" % (sizes["index.html"] / 1000))
-budget = {"first visit": "1.5", "later visits": "1.2"}
+budget = {"first visit": "1.25", "later visits": "1.1"}
 for label, times in (("first visit", first), ("later visits", later)):
     page, empty = statistics.median(times["page"]), statistics.median(times["empty"])
     print("%s, median of %d: page %.1f ms, empty page %.1f ms, ratio %.2f (budget %s)"
