@@ -1,9 +1,12 @@
 // Writes the site's page: the page make_page made, with its stylesheet, its
 // script and the WebAssembly module put inside it, so that a first visit
 // fetches one file before it can start. The module goes as base64 in a data
-// block of its own, which the script reads and the JavaScript engine never
-// parses. The page's Content-Security-Policy allows the stylesheet and the
-// script by their hashes.
+// block of its own in the head, which the script reads and the JavaScript
+// engine never parses; the script comes last in the body, read in the same
+// stretch as the boxes it wires, so that it starts the module before the
+// browser first styles and draws the page. The page's
+// Content-Security-Policy allows the stylesheet and the script by their
+// hashes.
 //   node make_script.mjs SCRIPT_TEMPLATE MODULE PAGE STYLESHEET OUT
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
@@ -13,11 +16,13 @@ const [template, module, made, stylesheet, out] = process.argv.slice(2);
 // browser, which has them to read on every visit.
 const script = readFileSync(template, 'utf8').split('\n').map(line => line.trim())
   .filter(line => line && !line.startsWith('//')).join('\n');
-const bytes = `<script type="application/wasm;base64" id="module">${readFileSync(module).toString('base64')}</script>`;
+const block = '<script type="application/wasm;base64" id="module">';
+const bytes = `${block}${readFileSync(module).toString('base64')}</script>`;
 const style = readFileSync(stylesheet, 'utf8').replace(/\/\*[\s\S]*?\*\//g, '').replace(/\s+/g, ' ').trim();
 const hash = text => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 let page = readFileSync(made, 'utf8');
-for (const [tag, inline] of [['<script src="quintora.js"></script>', `${bytes}\n<script>${script}</script>`],
+for (const [tag, inline] of [[`${block}</script>`, bytes],
+  ['<script src="quintora.js"></script>', `<script>${script}</script>`],
   ['<link rel="stylesheet" href="quintora.css">', `<style>${style}</style>`]]) {
   if (page.split(tag).length !== 2) throw new Error(`${made}: not once: ${tag}`);
   page = page.replace(tag, () => inline);
