@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """The web page's budget: the size of the page, which carries its script and
-WebAssembly module, and the time from navigation to the first conversion being possible,
-in Debian's headless Chromium, against an empty page served the same way in
-the same run: the median of RUNS first visits, each in a fresh browser, and
-of RUNS later visits in one browser, the two pages taking turns.
+WebAssembly module, and the time from navigation to the first conversion
+being possible, in Debian's headless Chromium, against an empty page served
+the same way in the same run, and against that empty page made as long as
+ours: the median of RUNS first visits, each in a fresh browser, and of RUNS
+later visits, each page in a browser of its own, the pages taking turns.
 
 Each visit starts on a machine at rest, so that neither page pays for what
 the other, or its own last visit, left running: a fresh browser starts once
@@ -25,12 +26,19 @@ site_folder = sys.argv[1] if len(sys.argv) > 1 else "build/web/site"
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
 READY = "return performance.getEntriesByName('quintora-ready')[0].startTime"
 
-# The empty page: ready as soon as its one script runs.
-empty_folder = tempfile.mkdtemp()
-with open(os.path.join(empty_folder, "index.html"), "w") as page:
-    page.write("<!DOCTYPE html><html><head><title>empty</title></head><body><script>"
-               "performance.mark('quintora-ready');document.documentElement.dataset.ready='true'"
-               "</script></body></html>\n")
+# The empty page: ready as soon as its one script runs. The same page made
+# as long as ours by a comment after its script shows what our page's bytes
+# alone cost before its first line runs.
+EMPTY = ("<!DOCTYPE html><html><head><title>empty</title></head><body><script>"
+         "performance.mark('quintora-ready');document.documentElement.dataset.ready='true'"
+         "</script>%s</body></html>\n")
+
+
+def empty_site(padding=""):
+    folder = tempfile.mkdtemp()
+    with open(os.path.join(folder, "index.html"), "w") as page:
+        page.write(EMPTY % padding)
+    return folder
 
 
 def visit(driver, site):
@@ -56,7 +64,9 @@ def browsers_gone():
 
 
 sizes = {name: os.path.getsize(os.path.join(site_folder, name)) for name in ("index.html",)}
-sites = {"page": Site(site_folder), "empty": Site(empty_folder)}
+padding = "<!--%s-->" % ("x" * (sizes["index.html"] - len(EMPTY % "<!---->")))
+sites = {"page": Site(site_folder), "empty": Site(empty_site()),
+         "empty as long": Site(empty_site(padding))}
 first = {name: [] for name in sites}
 later = {name: [] for name in sites}
 order = list(sites)
@@ -85,8 +95,10 @@ print("the page with its script and module: %.1f KB (budget 300 KB)" % (sizes["i
 budget = {"first visit": "1.25", "later visits": "1.1"}
 for label, times in (("first visit", first), ("later visits", later)):
     page, empty = statistics.median(times["page"]), statistics.median(times["empty"])
+    long = statistics.median(times["empty as long"])
     print("%s, median of %d: page %.1f ms, empty page %.1f ms, ratio %.2f (budget %s)"
           % (label, runs, page, empty, page / empty, budget[label]))
+    print("  an empty page as long as ours: %.1f ms, ratio %.2f" % (long, long / empty))
     # How far single visits stray: the medians move with it from run to run.
     print("  middle half: page %s, empty page %s"
           % tuple("%.1f to %.1f ms" % (q[0], q[2]) for q in
