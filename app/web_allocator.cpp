@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 
 extern "C" unsigned char __heap_base;
@@ -46,6 +47,8 @@ void* take(int c) {
     if (top == 0)
         top = (reinterpret_cast<std::uintptr_t>(&__heap_base) + headerSize - 1) & ~(headerSize - 1);
     const std::uint64_t end = std::uint64_t{top} + (std::uint64_t{16} << c);
+    if (end > std::numeric_limits<std::uintptr_t>::max())
+        return nullptr; // past the last address, where `top` would wrap to 0
     const std::uint64_t have = std::uint64_t{__builtin_wasm_memory_size(0)} * pageSize;
     if (end > have && __builtin_wasm_memory_grow(0, static_cast<std::size_t>(
                                                         (end - have + pageSize - 1) / pageSize)) ==
